@@ -1,0 +1,8 @@
+# GoogleTest from Debian's source package, built with the project's own compiler (native or
+# MinGW), so that the same tests build on both sides.
+set(VOLTRANE_GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${VOLTRANE_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)

@@ -1,0 +1,10 @@
+#include "seams.h"
+
+namespace kz {
+
+Seams& InstalledSeams() {
+  static Seams seams;
+  return seams;
+}
+
+}  // namespace kz
