@@ -1,0 +1,104 @@
+#include "file_io.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#include "cp1251.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace kz {
+namespace {
+
+#ifdef _WIN32
+std::wstring Wide(const std::string& path) {
+  const std::u16string utf16 = Utf8ToUtf16(path);
+  return std::wstring(utf16.begin(), utf16.end());
+}
+
+std::FILE* Open(const std::string& path, const wchar_t* mode) {
+  return _wfopen(Wide(path).c_str(), mode);
+}
+
+std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(Wide(path)); }
+
+// The read-only attribute: the rename below would replace such a file under Wine.
+bool IsReadOnly(const std::string& path) {
+  return _waccess(Wide(path).c_str(), 2) != 0 && errno == EACCES;
+}
+
+bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
+
+bool IsFolder(std::FILE*) { return false; }  // _wfopen refuses folders
+#else
+std::FILE* Open(const std::string& path, const char* mode) {
+  return std::fopen(path.c_str(), mode);
+}
+
+std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(path); }
+
+// A file without its owner's write permission counts as read-only, even for root.
+bool IsReadOnly(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
+}
+
+bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && fsync(fileno(file)) == 0; }
+
+bool IsFolder(std::FILE* file) {
+  struct stat info;
+  return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+}
+#endif
+
+#ifdef _WIN32
+constexpr const wchar_t* kReadBinary = L"rb";
+constexpr const wchar_t* kWriteBinary = L"wb";
+#else
+constexpr const char* kReadBinary = "rb";
+constexpr const char* kWriteBinary = "wb";
+#endif
+
+bool WriteAll(const std::string& path, std::string_view bytes) {
+  std::FILE* file = Open(path, kWriteBinary);
+  if (!file) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = FlushToDisk(file) && ok;
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace
+
+std::FILE* OpenForReading(const std::string& path) {
+  if (path.empty()) return nullptr;
+  std::FILE* file = Open(path, kReadBinary);
+  if (file && IsFolder(file)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return file;
+}
+
+std::string TemporaryNameFor(const std::string& path) { return path + ".tmp"; }
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  if (path.empty() || IsReadOnly(path)) return false;
+  const std::string temporary = TemporaryNameFor(path);
+  std::error_code error;
+  if (!WriteAll(temporary, bytes)) {
+    std::filesystem::remove(FsPath(temporary), error);
+    return false;
+  }
+  std::filesystem::rename(FsPath(temporary), FsPath(path), error);
+  if (!error) return true;
+  std::filesystem::remove(FsPath(temporary), error);
+  return false;
+}
+
+}  // namespace kz
