@@ -1,0 +1,41 @@
+# Shared settings of the Windows programs: Unicode, static runtime, embedded manifest.
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
+                        WINVER=0x0601)
+set(VOLTRANE_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/app.manifest)
+set(VOLTRANE_MANIFEST_RC ${CMAKE_BINARY_DIR}/manifest.rc)
+file(WRITE ${VOLTRANE_MANIFEST_RC} "1 24 \"${VOLTRANE_MANIFEST}\"\n")
+
+# The media stand-ins are made by the project's generator, built with the host's compiler.
+find_program(VOLTRANE_HOST_CXX NAMES g++ c++ REQUIRED)
+set(VOLTRANE_MEDIA_DIR ${CMAKE_BINARY_DIR}/media)
+set(VOLTRANE_MEDIAGEN ${CMAKE_BINARY_DIR}/host/mediagen)
+file(GLOB VOLTRANE_MEDIAGEN_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/tools/mediagen/*.cpp ${CMAKE_SOURCE_DIR}/tools/mediagen/*.h)
+list(FILTER VOLTRANE_MEDIAGEN_SOURCES EXCLUDE REGEX "\\.h$")
+add_custom_command(
+  OUTPUT ${VOLTRANE_MEDIAGEN}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+  COMMAND ${VOLTRANE_HOST_CXX} -std=c++20 -O2 -o ${VOLTRANE_MEDIAGEN} ${VOLTRANE_MEDIAGEN_SOURCES}
+  DEPENDS ${VOLTRANE_MEDIAGEN_SOURCES}
+  COMMENT "Building the media generator for the host")
+set(VOLTRANE_MEDIA_STAMP ${VOLTRANE_MEDIA_DIR}/.stamp)
+add_custom_command(
+  OUTPUT ${VOLTRANE_MEDIA_STAMP}
+  COMMAND ${VOLTRANE_MEDIAGEN} ${VOLTRANE_MEDIA_DIR}
+  COMMAND ${CMAKE_COMMAND} -E touch ${VOLTRANE_MEDIA_STAMP}
+  DEPENDS ${VOLTRANE_MEDIAGEN}
+  COMMENT "Generating the media stand-ins")
+add_custom_target(media DEPENDS ${VOLTRANE_MEDIA_STAMP})
+
+# A Windows program of the project: static, with the manifest, its resources depending on the
+# generated media.
+function(voltrane_windows_program target)
+  cmake_parse_arguments(ARG "CONSOLE" "" "" ${ARGN})
+  target_sources(${target} PRIVATE ${VOLTRANE_MANIFEST_RC})
+  target_link_options(${target} PRIVATE -static -municode)
+  if(NOT ARG_CONSOLE)
+    target_link_options(${target} PRIVATE -mwindows)
+  endif()
+  add_dependencies(${target} media)
+  target_include_directories(${target} PRIVATE ${VOLTRANE_MEDIA_DIR})
+endfunction()

@@ -1,0 +1,38 @@
+// The bar of four picture buttons under the main window's picture. It owns the forms that
+// the buttons open and the record of the last game process started.
+#pragma once
+
+#include <functional>
+
+#include "toolkit/form.h"
+#include "toolkit/picture_button.h"
+#include "toolkit/process.h"
+
+class MainForm;
+
+class ButtonBarForm : public tk::Form {
+ public:
+  explicit ButtonBarForm(MainForm& main);
+  ~ButtonBarForm() override;
+
+  MainForm& Main() { return main_; }
+  tk::Process& GameProcess() { return gameProcess_; }
+  // True while the last game started is still running: every click is then ignored.
+  bool IsBusy() const { return gameProcess_.IsActive(); }
+  // Centred horizontally, its top at 77 % of the screen height.
+  void Place();
+
+  tk::PictureButton pictbttn_Game;
+  tk::PictureButton pictbttn_Help;
+  tk::PictureButton pictbttn_Setup;
+  tk::PictureButton pictbttn_Exit;
+
+ private:
+  void Register() override;
+  void Created() override;
+  void BindButton(tk::PictureButton& button, int id, const char* name,
+                  std::function<void()> action);
+
+  MainForm& main_;
+  tk::Process gameProcess_;
+};

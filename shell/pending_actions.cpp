@@ -1,0 +1,8 @@
+// Operations whose forms are not part of the shell yet: each does nothing until its form lands.
+#include "shell_actions.h"
+
+bool DetectSoundCard() { return false; }
+void CheckStartupConfiguration() {}
+void LaunchGame(ButtonBarForm&) {}
+void ShowHelp(ButtonBarForm&) {}
+void ShowSetup(ButtonBarForm&) {}

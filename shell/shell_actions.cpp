@@ -1,0 +1,5 @@
+#include "shell_actions.h"
+
+ShellActions DefaultShellActions() {
+  return {DetectSoundCard, CheckStartupConfiguration, LaunchGame, ShowHelp, ShowSetup};
+}

@@ -1,0 +1,38 @@
+# Sourced by the Wine scripts: sets up the prefix and the display, once, under a lock.
+voltrane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+voltrane_wine_env() {
+  export WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix}
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ -z "${DISPLAY:-}" ]; then voltrane_start_xvfb; fi
+    if [ ! -f "$WINEPREFIX/.voltrane-ready" ]; then
+      DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+      touch "$WINEPREFIX/.voltrane-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+  if [ -z "${DISPLAY:-}" ]; then export DISPLAY=$(cat "$WINEPREFIX.display"); fi
+}
+
+# A private Xvfb for this prefix, kept running between test runs; its display number is
+# written next to the prefix.
+voltrane_start_xvfb() {
+  local file=$WINEPREFIX.display
+  if [ -f "$file" ] && xdpyinfo -display "$(cat "$file")" >/dev/null 2>&1; then return; fi
+  local n
+  for n in $(seq 91 120); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
+  done
+  Xvfb ":$n" -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp >/dev/null 2>&1 9>&- &
+  local i
+  for i in $(seq 1 50); do
+    if xdpyinfo -display ":$n" >/dev/null 2>&1; then break; fi
+    sleep 0.1
+  done
+  echo ":$n" >"$file"
+}

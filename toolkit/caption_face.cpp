@@ -1,0 +1,24 @@
+#include "caption_face.h"
+
+#include "canvas.h"
+
+namespace tk {
+
+BitmapHandle MakeCaptionFace(const std::wstring& caption, HFONT font, int sizeResource,
+                             COLORREF colour) {
+  SIZE size{100, 73};
+  {
+    Canvas sample;
+    if (sample.LoadBitmapResource(sizeResource)) size = {sample.width(), sample.height()};
+  }
+  Canvas face;
+  if (!face.CreateBlank(size.cx, size.cy, RGB(0, 0, 0))) return BitmapHandle();
+  {
+    TextPen pen(face.dc(), font, colour, RGB(0, 0, 0));
+    SIZE text = pen.Extent(caption);
+    pen.Draw(size.cx / 2 - text.cx / 2, size.cy / 2 - text.cy / 2, caption);
+  }
+  return face.TakeBitmap();
+}
+
+}  // namespace tk

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "handles.h"
+
+namespace tk {
+
+// A picture-button face: a black image of the size of bitmap resource `sizeResource`, with
+// the caption centred on it in `colour` on a black text background.
+BitmapHandle MakeCaptionFace(const std::wstring& caption, HFONT font, int sizeResource,
+                             COLORREF colour);
+
+}  // namespace tk

@@ -1,0 +1,12 @@
+#include "picture_button.h"
+
+namespace tk {
+
+void PictureButton::SetFace(BitmapHandle face) {
+  LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, style | BS_BITMAP);
+  Send(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(face.get()));
+  face_ = std::move(face);
+}
+
+}  // namespace tk

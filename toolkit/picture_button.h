@@ -1,0 +1,21 @@
+// A push button that shows a picture instead of its caption. The caption stays the window's
+// text, so that the face can be drawn from it.
+#pragma once
+
+#include "control.h"
+#include "handles.h"
+
+namespace tk {
+
+class PictureButton : public Control {
+ public:
+  // Takes the face; the button shows it until the next face or its own destruction.
+  void SetFace(BitmapHandle face);
+  HBITMAP Face() const { return face_.get(); }
+  void Click() { Send(BM_CLICK); }
+
+ private:
+  BitmapHandle face_;
+};
+
+}  // namespace tk

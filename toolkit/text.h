@@ -1,0 +1,14 @@
+// UTF-8 and UTF-16 conversions for the Win32 boundary. Code page 1251 texts of the
+// configuration model go through the portable codec instead; the system's code page never
+// decides anything.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tk {
+
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace tk
