@@ -1,0 +1,136 @@
+#include "scan_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Token {
+  int kind;
+  std::string text;
+  int32_t value;
+  bool operator==(const Token&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Token& t) {
+  return out << "{" << t.kind << ", \"" << t.text << "\", " << t.value << "}";
+}
+
+// Every token of the line up to and including the first end token.
+std::vector<Token> Tokens(const std::string& line, int hexMode = 0) {
+  KzScanLine scan(line.c_str(), hexMode);
+  std::vector<Token> tokens;
+  for (int i = 0; i < 300; ++i) {
+    const int kind = scan.NextToken();
+    tokens.push_back({kind, scan.TokenText(), scan.Value()});
+    if (kind == kTokEnd) break;
+  }
+  return tokens;
+}
+
+TEST(ScanLineTest, KeyLineTokens) {
+  EXPECT_EQ(Tokens("ScreenWidth = 640\r\n"),
+            (std::vector<Token>{{0, "ScreenWidth", 0xCEED}, {2, "", 0}, {5, "", 640}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("Fire=\"LCtrl\" \"RCtrl\", [Misc]"), (std::vector<Token>{{0, "Fire", 0xE},
+                                                                            {2, "", 0},
+                                                                            {6, "LCtrl", 0},
+                                                                            {6, "RCtrl", 0},
+                                                                            {3, "", 0},
+                                                                            {1, "Misc", 0},
+                                                                            {7, "", 0}}));
+}
+
+TEST(ScanLineTest, NumberForms) {
+  EXPECT_EQ(Tokens("0x320")[0], (Token{4, "", 800}));
+  EXPECT_EQ(Tokens("0XfF")[0], (Token{4, "", 255}));
+  EXPECT_EQ(Tokens("0x")[0], (Token{4, "", 0}));
+  // A zero without "x" is the whole number: "0800" is 0, then 800.
+  EXPECT_EQ(Tokens("0800"), (std::vector<Token>{{4, "", 0}, {5, "", 800}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("1e3"), (std::vector<Token>{{5, "", 1}, {0, "e3", 3}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("-1"), (std::vector<Token>{{8, "", 0}, {5, "", 1}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("+.5/"),
+            (std::vector<Token>{{8, "", 0}, {8, "", 0}, {5, "", 5}, {8, "", 0}, {7, "", 0}}));
+}
+
+TEST(ScanLineTest, ArithmeticWrapsAtThirtyTwoBits) {
+  EXPECT_EQ(Tokens("4294967297")[0].value, 1);
+  EXPECT_EQ(Tokens("2147483648")[0].value, INT32_MIN);
+  EXPECT_EQ(Tokens("0x1FFFFFFFF")[0].value, -1);
+}
+
+TEST(ScanLineTest, IdentifiersCarryTheirDigitValues) {
+  KzScanLine scan("A220 I5 _x9 ScreenMode", 0);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+  EXPECT_EQ(scan.Value(), 0x220);
+  EXPECT_EQ(scan.DecimalValue(), 220);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+  EXPECT_EQ(scan.Value(), 5);
+  EXPECT_EQ(scan.DecimalValue(), 5);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+  EXPECT_STREQ(scan.TokenText(), "_x9");
+  EXPECT_EQ(scan.Value(), 9);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+  EXPECT_EQ(scan.Value(), 0xCEEDE);  // the first letter never counts
+  EXPECT_EQ(scan.DecimalValue(), 0);
+}
+
+TEST(ScanLineTest, HexModeReadsWordsAndNumbersAsHex) {
+  KzScanLine scan("A220 220 D1 H5", 1);
+  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
+  EXPECT_EQ(scan.Value(), 0xA220);
+  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
+  EXPECT_EQ(scan.Value(), 0x220);
+  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
+  EXPECT_EQ(scan.Value(), 0xD1);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);  // H is no hexadecimal digit
+  scan.SetHexMode(0);
+  KzScanLine decimal("220", 0);
+  EXPECT_EQ(decimal.NextToken(), kTokDecNumber);
+}
+
+TEST(ScanLineTest, UnterminatedStringsAndHeadersAreErrors) {
+  EXPECT_EQ(Tokens("\"abc"), (std::vector<Token>{{8, "abc", 0}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("[Misc"), (std::vector<Token>{{8, "Misc", 0}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("[ Screen Setup ]")[0], (Token{1, " Screen Setup ", 0}));
+  EXPECT_EQ(Tokens("\"a;b\"")[0], (Token{6, "a;b", 0}));  // ";" inside quotes is text
+  EXPECT_EQ(Tokens("\"\"")[0], (Token{6, "", 0}));
+}
+
+TEST(ScanLineTest, TheByteFFEndsTheLine) {
+  EXPECT_EQ(Tokens("Key\xFFName = 1"), (std::vector<Token>{{0, "Key", 0xE}, {7, "", 0}}));
+  EXPECT_EQ(Tokens("\"ab\xFF"
+                   "c\""),
+            (std::vector<Token>{{8, "ab", 0}, {7, "", 0}}));
+  // Other upper bytes are single error tokens.
+  EXPECT_EQ(Tokens("\xC0\xFE"), (std::vector<Token>{{8, "", 0}, {8, "", 0}, {7, "", 0}}));
+}
+
+TEST(ScanLineTest, CommentsAndTheEndRepeat) {
+  KzScanLine scan("  \t; ScreenWidth = 1", 0);
+  EXPECT_EQ(scan.NextToken(), kTokEnd);
+  EXPECT_EQ(scan.NextToken(), kTokEnd);
+  KzScanLine empty("", 0);
+  EXPECT_EQ(empty.NextToken(), kTokEnd);
+}
+
+TEST(ScanLineTest, AtMost259CharactersAreCopied) {
+  std::string line(259, 'a');
+  line += "b";
+  KzScanLine scan(line.c_str(), 0);
+  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+  EXPECT_EQ(std::string(scan.TokenText()), std::string(259, 'a'));
+}
+
+TEST(ScanLineTest, TextEqualsFoldsOnlyAsciiLetters) {
+  KzScanLine scan("BlasterAddress \"\xC0\"", 0);
+  scan.NextToken();
+  EXPECT_TRUE(scan.TextEquals("blasteraddress", false));
+  EXPECT_FALSE(scan.TextEquals("blasteraddress", true));
+  EXPECT_TRUE(scan.TextEquals("BlasterAddress", true));
+  scan.NextToken();
+  EXPECT_FALSE(scan.TextEquals("\xE0", false));  // "А" and "а" differ
+}
+
+}  // namespace
