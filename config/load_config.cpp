@@ -1,5 +1,4 @@
 #include <cstring>
-#include <memory>
 
 #include "cp1251.h"
 #include "install_settings.h"
@@ -52,9 +51,10 @@ void KzSetupSection::LoadConfig() {
   Load(reader);
 }
 
-void KzSetupSection::LoadConfigFile(const std::string& path) {
+bool KzSetupSection::LoadConfigFile(const std::string& path) {
   KzReadCfg reader(path);
   Load(reader);
+  return reader.IsOpen();
 }
 
 void KzSetupSection::ApplyEntry(bool& acceptable, const char* section, const KzSetupEntry& entry) {

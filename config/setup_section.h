@@ -40,8 +40,9 @@ class KzSetupSection {
   // in its parent folder) into the loaded and current tables. A damaged file gives the
   // warning and the defaults; a missing one the defaults alone.
   static void LoadConfig();
-  // As LoadConfig, with the file given by its path (UTF-8) instead of found.
-  static void LoadConfigFile(const std::string& path);
+  // As LoadConfig, with the file given by its path (UTF-8) instead of found; false when the
+  // file could not be opened (the tables then hold the defaults).
+  static bool LoadConfigFile(const std::string& path);
   // Applies one read key line to the loaded tables; clears acceptable when the section or
   // the key is unknown.
   static void ApplyEntry(bool& acceptable, const char* section, const KzSetupEntry& entry);

@@ -1,0 +1,213 @@
+#!/usr/bin/env python3
+"""Runs voltcfg over a corpus of configuration files and compares its standard output, byte
+for byte, and its exit status with the independent model in voltcfg_oracle.py.
+
+The corpus is made at run time, deterministically: hand-made files for the reader's rules,
+then mutations of the default file (values, names, case, line ends, long lines, stray bytes,
+unknown keys and sections, truncation)."""
+
+import argparse
+import concurrent.futures
+import os
+import random
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import voltcfg_oracle as oracle  # noqa: E402
+
+HAND_MADE = [
+    b"",
+    b"\n",
+    b"\r\n\r\n   \t\r\n",
+    b"[screen setup]\nscreenwidth = 800\n",
+    b"[Screen Setup]\nScreenWidth = 0x320\n",
+    b"[Screen Setup]\nScreenWidth = 0800\n",
+    b"[Screen Setup]\nScreenWidth = -1\n",
+    b"[Screen Setup]\nScreenWidth = 1e3\n",
+    b"[Screen Setup]\nScreenWidth 800\n",
+    b"[Screen Setup]\nScreenWidth = 800\nFoo = 1\n",
+    b"[Setup]\nScreenWidth = 800\n",
+    b"[ Screen Setup ]\nScreenWidth = 800\n",
+    b"ScreenWidth = 800\n[Screen Setup]\n",
+    b"[KeyDefinitions]\nMove_Forward = \"W\"\n",
+    b"[KeyDefinitions]\nMove_Forward = \"W\" \"Q\" \"E\"\n",
+    b"[Comm Setup]\nRTSName = 5\n",
+    b"[Comm Setup]\nRTSName = \"a\"b\"\n",
+    b"[Sound Setup]\nBlasterEmu = 0x220\n;MidiPort = 0x300\n",
+    b"[Sound Setup]\nMidiPort = 0xFFFFFFFF\nFXVolume = 4294967295\n",
+    b"[Screen Setup]\nScreenWidth = 99999999999999999999\n",
+    b"[Screen Setup]\nScreenWidth = 800\xff" b"Foo = 1\n",
+    b"[Screen\xffSetup]\nScreenWidth = 800\n",
+    b"[Misc]\x00\nRunMode = 1\n",
+    b"[Misc]\nRun\x00Mode = 1\n",
+    b"[Misc]\rRunMode = 2\r\r\nCrosshairs = 0",
+    b"[Misc]\n" + b" " * 257 + b"RunMode = 1\n",
+    b"[Misc]\n" + b" " * 240 + b"RunMode = 1\n",
+    b"[Misc]\r\n" + b" " * 240 + b"RunMode = 1\r\n",
+    b"[Misc]\n" + b"x" * 600 + b"\n",
+    b"[\xc0\xe1\xe2]\n",
+    b"[Misc]\n\xc0 = 1\n",
+    b"[]\nRunMode = 1\n",
+    b"[Misc\nRunMode = 1\n",
+    b"\"[Misc]\"\nRunMode = 1\n",
+    b"[Misc] RunMode = 5\n",
+    b"[Misc]\nRunMode = 5 ; a comment\n",
+    b"[Misc]\nRunMode=\"\"\n",
+    b"[Controls]\nControllerType = \"Joystick\"\n",
+    b"[KeyDefinitions]\nFire = 5\n",
+    b"[KeyDefinitions]\nFire = , \"A\"\n",
+    b"\x1a[Misc]\nRunMode = 3\n",
+    b"[Misc]\nRunMode = 3\x1a\nCrosshairs = 7\n",
+    b"[Controls]\nMouseButton0 = \"" + b"A" * 40 + b"\"\n",
+    b"[Controls]\n" + b"J" * 40 + b" = 1\n",
+    b"[MISC]\nEXECUTIONS = 0X7fffffff\nrunmode = 0x80000000\n",
+    b"_ = 1\n",
+    b"; only a comment",
+    b"\xff",
+    b"\x00\x00\x00",
+]
+
+NUMBERS = [b"0", b"1", b"-1", b"0x", b"0x0", b"0xFFFFFFFF", b"0x100000000", b"2147483648",
+           b"4294967296", b"007", b"0800", b"1e3", b"+5", b"12abc", b"0x1g", b"\"5\"", b"",
+           b"abc", b"\"\"", b"\"a\" \"b\"", b"\"unterminated", b",5", b"=5", b"5.5", b"0X1f"]
+
+JUNK_BYTES = [b"\xff", b"\x00", b"\r", b"\n", b"\t", b"\x1a", b"\xc0", b"\x98", b";", b"\"",
+              b"[", b"]", b"=", b" ", b"\r\n"]
+
+
+def mutate(rng, lines):
+    op = rng.randrange(16)
+    if not lines:
+        lines.append(b"")
+    i = rng.randrange(len(lines))
+    line = lines[i]
+    if op == 0 and b" = " in line:
+        lines[i] = line.split(b" = ")[0] + b" = " + rng.choice(NUMBERS)
+    elif op == 1:
+        lines[i] = bytes(c ^ 0x20 if c < 128 and chr(c).isalpha() and rng.random() < 0.3 else c
+                         for c in line)
+    elif op == 2:
+        del lines[i]
+    elif op == 3:
+        lines.insert(i, line)
+    elif op == 4:
+        lines.insert(i, rng.choice([b"", b"   ", b"; note", b"\t;x"]))
+    elif op == 5:
+        lines.insert(i, rng.choice([b"Foo = 1", b"ScreenWidth = 1", b"[Unknown]", b"[Setup]",
+                                    b"[ Misc ]", b"RTSName = \"x\"", b"[misc]", b"[Controls"]))
+    elif op == 6:
+        pos = rng.randrange(len(line) + 1)
+        lines[i] = line[:pos] + rng.choice(JUNK_BYTES) + line[pos:]
+    elif op == 7:
+        lines[i] = b" " * rng.randrange(200, 270) + line
+    elif op == 8:
+        lines[i] = line.replace(b" = ", b" ", 1)
+    elif op == 9:
+        lines[i] = line[1:] if line.startswith(b";") else b";" + line
+    elif op == 10:
+        lines[i] = line.replace(b"[", b"[ ", 1)
+    elif op == 11:
+        j = rng.randrange(len(lines))
+        lines[i], lines[j] = lines[j], line
+    elif op == 12 and b"\"" in line:
+        lines[i] = line[:line.rfind(b"\"")]
+    elif op == 13:
+        lines[i] = line + b" " + rng.choice(NUMBERS)
+    elif op == 14 and b" = " in line:
+        lines[i] = line.split(b" = ")[0] + b" = \"" + bytes(
+            rng.choice(b"AZaz09_ \xc0\xe9\xff,;=") for _ in range(rng.randrange(40))) + b"\""
+    else:
+        lines[i] = bytes(rng.randrange(1, 256) for _ in range(rng.randrange(1, 30)))
+
+
+def join(rng, lines):
+    style = rng.randrange(5)
+    if style == 0:
+        data = b"\r\n".join(lines) + b"\r\n"
+    elif style == 1:
+        data = b"\n".join(lines) + b"\n"
+    elif style == 2:
+        data = b"".join(line + rng.choice([b"\n", b"\r\n", b"\r", b"\r\r\n"]) for line in lines)
+    elif style == 3:
+        data = b"\r\n".join(lines)
+    else:
+        data = b"\r\n".join(lines) + b"\r\n"
+        data = data[:rng.randrange(len(data) + 1)]
+    return data
+
+
+def corpus(count, seed=1251):
+    rng = random.Random(seed)
+    files = list(HAND_MADE)
+    base = oracle.save(oracle.DEFAULTS).split(b"\r\n")[:-1]
+    while len(files) < count:
+        lines = list(base)
+        if rng.random() < 0.2:  # a short file around a few random lines
+            start = rng.randrange(len(lines))
+            lines = lines[start:start + rng.randrange(1, 12)]
+        for _ in range(rng.choice([0, 1, 1, 2, 3, 5, 8])):
+            mutate(rng, lines)
+        files.append(join(rng, lines))
+    return files[:count]
+
+
+def run(runner, voltcfg, args):
+    result = subprocess.run(runner + [voltcfg] + args, stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, timeout=120)
+    return result.returncode, result.stdout
+
+
+def compare(runner, voltcfg, path, data):
+    failures = []
+    normalized, warned = oracle.load(data)
+    expected = {
+        "normalize": (1 if warned else 0, oracle.save(normalized)),
+        "check": (1 if warned else 0, oracle.check(data, path)[0]),
+    }
+    for command, want in expected.items():
+        got = run(runner, voltcfg, [command, path])
+        if got != want:
+            failures.append("%s %s: exit %d, expected %d%s" % (
+                command, path, got[0], want[0], "" if got[1] == want[1] else "; output differs"))
+    return failures
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--voltcfg", required=True)
+    parser.add_argument("--count", type=int, default=3000)
+    parser.add_argument("--workdir", required=True)
+    parser.add_argument("--runner", nargs="*", default=[])
+    args = parser.parse_args()
+    os.makedirs(args.workdir, exist_ok=True)
+
+    failures = []
+    got = run(args.runner, args.voltcfg, ["defaults"])
+    if got != (0, oracle.save(oracle.DEFAULTS)):
+        failures.append("defaults: exit %d or output differs" % got[0])
+    for bad in (["normalize"], ["check"], ["bogus", "x"], ["normalize", "a", "b"],
+                ["normalize", os.path.join(args.workdir, "missing.cfg")], ["check", args.workdir]):
+        got = run(args.runner, args.voltcfg, bad)
+        if got != (2, b""):
+            failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
+
+    files = corpus(args.count)
+    paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
+    for path, data in zip(paths, files):
+        with open(path, "wb") as f:
+            f.write(data)
+    workers = 1 if args.runner else (os.cpu_count() or 2)
+    with concurrent.futures.ThreadPoolExecutor(workers) as pool:
+        for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
+                              zip(paths, files)):
+            failures.extend(found)
+    warned = sum(oracle.load(d)[1] for d in files)
+    print("%d files, %d of them warned about, %d mismatches" % (len(files), warned, len(failures)))
+    for failure in failures[:40]:
+        print("MISMATCH", failure)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

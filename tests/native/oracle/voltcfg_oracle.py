@@ -1,0 +1,435 @@
+"""An independent model of the game's configuration file: its defaults, how the shell reads a
+file and how it writes one. It shares nothing with the C++ library; compare_voltcfg.py checks
+voltcfg against it. Texts are bytes throughout (code page 1251)."""
+
+import copy
+
+INT, HEX, STR, PAIR = 1, 2, 3, 4
+
+# Section name, then one "key type default" row per entry; a pair default is "key1|key2",
+# a disabled entry ends with "!".
+DEFAULTS_TEXT = r"""
+[Setup]
+[Screen Setup]
+ScreenMode i 1
+ScreenWidth i 640
+ScreenHeight i 480
+Shadows i 1
+Environment s
+Detail i 1
+Tilt i 1
+Messages i 1
+Out i 0
+ScreenSize i 12
+ScreenGamma i 1
+[Sound Setup]
+FXDevice i 0
+MusicDevice i 0
+FXVolume i 180
+MusicVolume i 136
+NumVoices i 8
+NumChannels i 2
+NumBits i 16
+MixRate i 22000
+MidiPort h 816
+BlasterAddress h 544
+BlasterInterrupt i 5
+BlasterDma8 i 1
+BlasterDma16 i 5
+BlasterEmu h 1568 !
+ReverseStereo i 1
+SoundToggle i 1
+VoiceToggle i 1
+AmbienceToggle i 1
+MusicToggle i 1
+[KeyDefinitions]
+Move_Forward p Up|Kpad8
+Move_Backward p Down|Kpad2
+Turn_Left p Left|Kpad4
+Turn_Right p Right|Kpad6
+Strafe p LAlt|
+Fire p LCtrl|RCtrl
+Open p Space|
+Run p LShift|RShift
+AutoRun p CapLck|
+Jump p A|
+Crouch p Z|
+Look_Up p PgUp|Kpad9
+Look_Down p PgDn|Kpad3
+Look_Left p Insert|Kpad0
+Look_Right p Delete|Kpad.
+Strafe_Left p ,|
+Strafe_Right p .|
+Aim_Up p Home|Kpad7
+Aim_Down p End|Kpad1
+Weapon_1 p 1|
+Weapon_2 p 2|
+Weapon_3 p 3|
+Weapon_4 p 4|
+Weapon_5 p 5|
+Weapon_6 p 6|
+Weapon_7 p 7|
+Inventory p Enter|KpdEnt
+Inventory_Left p [|
+Inventory_Right p ]|
+MedKit p M|0
+TurnAround p BakSpc|
+Map p Tab|
+Shrink_Screen p -|Kpad-
+Enlarge_Screen p =|Kpad+
+Center_View p Kpad5|
+Holster_Weapon p ScrLck|
+Map_Follow_Mode p F|
+Mouse_Aiming p U|
+Toggle_Crosshair p I|
+Quick_Kick p `|
+Next_Weapon p '|
+Previous_Weapon p ;|
+[Controls]
+ControllerType i 1
+JoystickPort i 0
+MouseSensitivity i 32768
+EnableRudder i 0
+MouseAiming i 0
+MouseButton0 s Fire
+MouseButtonClicked0 s
+MouseButton1 s Strafe
+MouseButtonClicked1 s Open
+MouseButton2 s Move_Forward
+MouseButtonClicked2 s
+JoystickButton0 s Fire
+JoystickButtonClicked0 s
+JoystickButton1 s Strafe
+JoystickButtonClicked1 s Inventory
+JoystickButton2 s Run
+JoystickButtonClicked2 s Jump
+JoystickButton3 s Open
+JoystickButtonClicked3 s Crouch
+JoystickButton4 s Aim_Down
+JoystickButtonClicked4 s
+JoystickButton5 s Look_Right
+JoystickButtonClicked5 s
+JoystickButton6 s Aim_Up
+JoystickButtonClicked6 s
+JoystickButton7 s Look_Left
+JoystickButtonClicked7 s
+MouseAnalogAxes0 s analog_turning
+MouseDigitalAxes0_0 s
+MouseDigitalAxes0_1 s
+MouseAnalogScale0 i 65536
+MouseAnalogAxes1 s analog_moving
+MouseDigitalAxes1_0 s
+MouseDigitalAxes1_1 s
+MouseAnalogScale1 i 65536
+JoystickAnalogAxes0 s analog_turning
+JoystickDigitalAxes0_0 s
+JoystickDigitalAxes0_1 s
+JoystickAnalogScale0 i 65536
+JoystickAnalogAxes1 s analog_moving
+JoystickDigitalAxes1_0 s
+JoystickDigitalAxes1_1 s
+JoystickAnalogScale1 i 65536
+JoystickAnalogAxes2 s analog_strafing
+JoystickDigitalAxes2_0 s
+JoystickDigitalAxes2_1 s
+JoystickAnalogScale2 i 65536
+JoystickAnalogAxes3 s
+JoystickDigitalAxes3_0 s Run
+JoystickDigitalAxes3_1 s
+JoystickAnalogScale3 i 65536
+GamePadDigitalAxes0_0 s Turn_Left
+GamePadDigitalAxes0_1 s Turn_Right
+GamePadDigitalAxes1_0 s Move_Forward
+GamePadDigitalAxes1_1 s Move_Backward
+[Comm Setup]
+RTSName s 123
+[Misc]
+Executions i 0
+RunMode i 0
+Crosshairs i 1
+"""
+
+TYPE_LETTERS = {"i": INT, "h": HEX, "s": STR, "p": PAIR}
+
+
+def _parse_defaults():
+    sections = []
+    for row in DEFAULTS_TEXT.strip().splitlines():
+        if row.startswith("["):
+            sections.append((row[1:-1].encode(), []))
+            continue
+        parts = row.split(" ", 2)
+        rest = parts[2] if len(parts) > 2 else ""
+        disabled = rest.endswith(" !")
+        if disabled:
+            rest = rest[:-2]
+        kind = TYPE_LETTERS[parts[1]]
+        entry = {"name": parts[0].encode(), "type": kind, "value": 0, "t1": b"", "t2": b"",
+                 "disabled": disabled}
+        if kind in (INT, HEX):
+            entry["value"] = int(rest)
+        elif kind == STR:
+            entry["t1"] = rest.encode()
+        else:
+            first, second = rest.split("|")
+            entry["t1"], entry["t2"] = first.encode(), second.encode()
+        sections[-1][1].append(entry)
+    return sections
+
+
+DEFAULTS = _parse_defaults()
+
+# ---------------------------------------------------------------- the lexer, normal mode only
+
+ID, SECTION, EQUALS, COMMA, HEXNUM, DECNUM, STRING, END, ERROR = range(9)
+MARK = 0xFF
+
+
+def _wrap(n):
+    n &= 0xFFFFFFFF
+    return n - (1 << 32) if n >= 1 << 31 else n
+
+
+def _is_alpha(c):
+    return 65 <= c <= 90 or 97 <= c <= 122
+
+
+def _is_digit(c):
+    return 48 <= c <= 57
+
+
+def _hex_value(c):
+    if _is_digit(c):
+        return c - 48
+    if 65 <= c <= 70:
+        return c - 55
+    if 97 <= c <= 102:
+        return c - 87
+    return None
+
+
+class Lexer:
+    def __init__(self, text):
+        self.buf = bytes(text[:259]) + bytes([MARK])
+        self.i = 0
+
+    def next(self):
+        """(kind, token text, value)"""
+        b = self.buf
+        while b[self.i] <= 32:
+            self.i += 1
+        c = b[self.i]
+        if _is_alpha(c) or c == 95:
+            start = self.i
+            self.i += 1
+            value = 0
+            while _is_alpha(b[self.i]) or _is_digit(b[self.i]) or b[self.i] == 95:
+                h = _hex_value(b[self.i])
+                if h is not None:
+                    value = value * 16 + h
+                self.i += 1
+            return ID, b[start:self.i], _wrap(value)
+        if _is_digit(c):
+            if c == 48:
+                self.i += 1
+                value = 0
+                if b[self.i] in (120, 88):
+                    self.i += 1
+                    while _hex_value(b[self.i]) is not None:
+                        value = value * 16 + _hex_value(b[self.i])
+                        self.i += 1
+                return HEXNUM, b"", _wrap(value)
+            value = 0
+            while _is_digit(b[self.i]):
+                value = value * 10 + b[self.i] - 48
+                self.i += 1
+            return DECNUM, b"", _wrap(value)
+        if c in (34, 91):
+            close = 34 if c == 34 else 93
+            end = b.find(bytes([close]), self.i + 1)
+            mark = b.find(bytes([MARK]), self.i + 1)
+            if end < 0 or mark < end:
+                text = b[self.i + 1:mark]
+                self.i = mark
+                return ERROR, text, 0
+            text = b[self.i + 1:end]
+            self.i = end + 1
+            return (STRING if c == 34 else SECTION), text, 0
+        if c == 44:
+            self.i += 1
+            return COMMA, b"", 0
+        if c == 61:
+            self.i += 1
+            return EQUALS, b"", 0
+        if c in (59, MARK):
+            return END, b"", 0
+        self.i += 1
+        return ERROR, b"", 0
+
+
+# ------------------------------------------------------------------------- lines and entries
+
+KEY, HEADER, BLANK, OTHER = 0, 1, 7, 8
+
+
+def pieces(data):
+    """(line number, piece) for each line as the shell reads it: CR LF becomes LF, and
+    lines longer than 258 bytes with their LF come in pieces of 258."""
+    data = data.replace(b"\r\n", b"\n")
+    out, number, pos, starts = [], 0, 0, True
+    while pos < len(data):
+        lf = data.find(b"\n", pos)
+        end = len(data) if lf < 0 else lf + 1
+        end = min(end, pos + 258)
+        piece = data[pos:end]
+        if starts:
+            number += 1
+        starts = piece.endswith(b"\n")
+        out.append((number, piece))
+        pos = end
+    return out
+
+
+def classify(piece):
+    """(kind, name, entry) of one piece; entry is (type, value, t1, t2) for a key line."""
+    text = piece.split(b"\0", 1)[0]
+    lex = Lexer(text)
+    kind, token, _ = lex.next()
+    if kind == SECTION:
+        return HEADER, token, None
+    if kind == END:
+        return BLANK, b"", None
+    if kind != ID:
+        return OTHER, b"", None
+    if lex.next()[0] != EQUALS:
+        return OTHER, token, None
+    vkind, vtext, value = lex.next()
+    if vkind == STRING:
+        second = lex.next()
+        if second[0] == STRING:
+            return KEY, token, (PAIR, 0, vtext[:31], second[1][:31])
+        return KEY, token, (STR, 0, vtext[:31], b"")
+    if vkind == HEXNUM:
+        return KEY, token, (HEX, value, b"", b"")
+    if vkind == DECNUM:
+        return KEY, token, (INT, value, b"", b"")
+    return KEY, token, (0, 0, b"", b"")
+
+
+def find_section(tables, name):
+    for sec_name, entries in tables:
+        if sec_name.lower() == name.lower():
+            return sec_name, entries
+    return None
+
+
+def find_key(entries, name):
+    for entry in entries:
+        if entry["name"].lower() == name[:31].lower():
+            return entry
+    return None
+
+
+def load(data):
+    """(tables, warned) as the shell's reader leaves them for the file's bytes."""
+    tables = copy.deepcopy(DEFAULTS)
+    ok, seen, section = True, False, b""
+    for _, piece in pieces(data):
+        seen = True
+        kind, name, entry = classify(piece)
+        if kind == HEADER:
+            section = name[:258]
+        elif kind == KEY:
+            found = find_section(tables, section)
+            target = find_key(found[1], name) if found else None
+            if target is None:
+                ok = False
+                continue
+            target["value"], target["t1"], target["t2"] = entry[1], entry[2], entry[3]
+    if not seen or not ok:
+        return copy.deepcopy(DEFAULTS), True
+    return tables, False
+
+
+def format_entry(e):
+    if e["type"] == INT:
+        line = b"%s = %d" % (e["name"], e["value"])
+    elif e["type"] == HEX:
+        line = b"%s = 0x%X" % (e["name"], e["value"] & 0xFFFFFFFF)
+    elif e["type"] == STR:
+        line = b'%s = "%s"' % (e["name"], e["t1"])
+    else:
+        line = b'%s = "%s" "%s"' % (e["name"], e["t1"], e["t2"])
+    return (b";" if e["disabled"] else b"") + line
+
+
+def save(tables):
+    out = []
+    for name, entries in tables:
+        out.append(b"[" + name + b"]")
+        out.extend(format_entry(e) for e in entries)
+    return b"".join(line + b"\r\n" for line in out)
+
+
+# ---------------------------------------------------------------------------- check's words
+
+def _why_skipped(text):
+    kind = Lexer(text).next()[0]
+    if kind == ID:
+        return b'skipped, no "=" after the key name'
+    if text.lstrip(bytes(range(1, 33)))[:1] == b"[":
+        return b'skipped, section header without "]"'
+    return b"skipped, not a key line or a section header"
+
+
+def _value_note(read_type, model_type):
+    numbers = (INT, HEX)
+    if read_type == 0:
+        return b"value is neither a number nor a quoted string, read as 0"
+    if model_type in numbers and read_type not in numbers:
+        return b"a string given to a number, read as 0"
+    if model_type not in numbers and read_type in numbers:
+        return b"a number given to a text, read as empty"
+    return None
+
+
+def check(data, file_name):
+    """The report of "voltcfg check" for the file's bytes, and whether the shell warns."""
+    name_b = file_name.encode()
+    out = []
+    _, warned = load(data)
+    any_header, section = False, b""
+    all_pieces = pieces(data)
+
+    def line(number, what, piece):
+        shown = piece.split(b"\0", 1)[0]
+        if shown.endswith(b"\n"):
+            shown = shown[:-1]
+        out.append(b"%s:%d: %s: %s\n" % (name_b, number, what, shown))
+
+    for number, piece in all_pieces:
+        kind, name, entry = classify(piece)
+        text = piece.split(b"\0", 1)[0]
+        if kind == HEADER:
+            any_header, section = True, name[:258]
+        elif kind == OTHER:
+            line(number, _why_skipped(text), piece)
+        elif kind == KEY:
+            found = find_section(DEFAULTS, section)
+            if not any_header:
+                line(number, b"key before any section header", piece)
+            elif found is None:
+                line(number, b"unknown section [%s]" % section, piece)
+            else:
+                model = find_key(found[1], name)
+                if model is None:
+                    line(number, b'unknown key "%s" in section [%s]' % (name[:31], section), piece)
+                else:
+                    note = _value_note(entry[0], model["type"])
+                    if note:
+                        line(number, note, piece)
+    if not all_pieces:
+        out.append(name_b + b": the file is empty\n")
+    out.append(name_b + (b": the shell would warn and use the defaults instead\n" if warned
+                         else b": the file is fine\n"))
+    return b"".join(out), warned

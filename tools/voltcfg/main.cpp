@@ -1,0 +1,101 @@
+// voltcfg: what the shell makes of a configuration file edited by hand.
+//
+//   voltcfg defaults         the default file, as the shell writes it
+//   voltcfg normalize FILE   the file as the shell would save it after loading FILE
+//   voltcfg check FILE       the same verdict in words, line by line
+//
+// Exit status: 0 the shell loads the file without a message; 1 it shows the damaged-file
+// warning and uses the defaults; 2 the file cannot be opened or the arguments are wrong.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+
+#include "check_report.h"
+#include "config_writer.h"
+#include "file_io.h"
+#include "seams.h"
+#include "setup_section.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+constexpr int kLoadsSilently = 0;
+constexpr int kWarns = 1;
+constexpr int kCannotRun = 2;
+
+// The tool has no installation and no program folder of its own: files are named directly.
+struct PlainFiles : kz::FileSystem {
+  std::string ProgramDir() const override { return {}; }
+  bool PathExists(const std::string& path) const override {
+    std::FILE* file = kz::OpenForReading(path);
+    if (file) std::fclose(file);
+    return file != nullptr;
+  }
+};
+
+struct RecordedComplaints : kz::ComplaintSink {
+  bool damagedFile = false;
+  void Complain(kz::Complaint kind, const std::string& text) override {
+    if (kind == kz::Complaint::kDamagedFile) {
+      damagedFile = true;
+    } else {
+      std::fprintf(stderr, "voltcfg: %s\n", text.c_str());
+    }
+  }
+};
+
+struct NoInstallKey : kz::InstallKey {
+  std::optional<std::string> Read(const std::string&, bool) const override { return std::nullopt; }
+  bool Write(const std::string&, const std::string&) override { return false; }
+};
+
+PlainFiles files;
+RecordedComplaints complaints;
+NoInstallKey installKey;
+
+int Usage() {
+  std::fputs("usage: voltcfg defaults | voltcfg normalize FILE | voltcfg check FILE\n", stderr);
+  return kCannotRun;
+}
+
+void WriteOut(const std::string& bytes) {
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fflush(stdout);
+}
+
+// Loads the file as the shell loads its configuration file; false when it cannot be opened.
+bool Load(const std::string& path) {
+  if (KzSetupSection::LoadConfigFile(path)) return true;
+  std::fprintf(stderr, "voltcfg: cannot open \"%s\"\n", path.c_str());
+  return false;
+}
+
+int Run(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "defaults") == 0) {
+    KzSetupSection::SetDefaults(nullptr, nullptr);
+    WriteOut(FormatConfig());
+    return kLoadsSilently;
+  }
+  if (argc != 3) return Usage();
+  const std::string command = argv[1];
+  const std::string path = argv[2];
+  if (command != "normalize" && command != "check") return Usage();
+  if (!Load(path)) return kCannotRun;
+  WriteOut(command == "normalize" ? FormatConfig() : CheckReport(path, complaints.damagedFile));
+  return complaints.damagedFile ? kWarns : kLoadsSilently;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
+  kz::InstalledSeams() = {&files, &complaints, &installKey, nullptr};
+  return Run(argc, argv);
+}
