@@ -16,4 +16,13 @@ constexpr bool AsciiEqualNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The same with a zero-terminated text, compared without measuring it first.
+constexpr bool AsciiEqualNoCase(const char* a, std::string_view b) {
+  for (char c : b) {
+    if (*a == 0 || AsciiLower(*a) != AsciiLower(c)) return false;
+    ++a;
+  }
+  return *a == 0;
+}
+
 }  // namespace kz

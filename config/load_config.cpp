@@ -12,6 +12,28 @@ namespace {
 constexpr const char* kDamagedFileWarning =
     "Файл конфигурации устарел или испорчен. Будет установлена конфигурация по умолчанию.";
 
+// Where the last key line went: the section of the last header and the entry last applied
+// in it. A file lists its keys in table order, so the next key is usually the next entry.
+struct Cursor {
+  int section = -1;
+  KzSetupEntry* last = nullptr;
+};
+
+// Copies a read key line's value and texts into its entry of the loaded tables; a section or
+// key the model does not know makes the file unacceptable.
+void Apply(bool& acceptable, Cursor& cursor, const KzSetupEntry& read) {
+  KzSetupEntry* table = cursor.section < 0 ? nullptr : LoadedTables().Table(cursor.section);
+  KzSetupEntry* found = table ? FindEntryAfter(table, read.name, cursor.last) : nullptr;
+  if (!found) {
+    acceptable = false;
+    return;
+  }
+  found->value = read.value;
+  std::memcpy(found->text1, read.text1, sizeof found->text1);
+  std::memcpy(found->text2, read.text2, sizeof found->text2);
+  cursor.last = found;
+}
+
 // Reads every line into the loaded tables, which start from the defaults; an empty file or a
 // key that the model does not know discards all of it with the warning.
 void ReadInto(KzReadCfg& reader) {
@@ -19,17 +41,15 @@ void ReadInto(KzReadCfg& reader) {
   if (!reader.IsOpen()) return;
   bool acceptable = true;
   bool anyLine = false;
-  char section[kLinePieceLimit + 1] = {};
+  Cursor cursor;
   KzSetupEntry entry;
   int kind = 0;
   while (reader.ReadEntry(kind, entry)) {
     anyLine = true;
     if (kind == kLineSection) {
-      const size_t length = strnlen(reader.SectionName(), kLinePieceLimit);
-      std::memcpy(section, reader.SectionName(), length);
-      section[length] = 0;
+      cursor = {FindSection(reader.SectionName()), nullptr};
     } else if (kind == kLineKey) {
-      KzSetupSection::ApplyEntry(acceptable, section, entry);
+      Apply(acceptable, cursor, entry);
     }
   }
   if (!anyLine || !acceptable) {
@@ -58,13 +78,6 @@ bool KzSetupSection::LoadConfigFile(const std::string& path) {
 }
 
 void KzSetupSection::ApplyEntry(bool& acceptable, const char* section, const KzSetupEntry& entry) {
-  const int s = FindSection(section ? section : "");
-  KzSetupEntry* found = s < 0 ? nullptr : FindEntry(LoadedTables().Table(s), entry.name);
-  if (!found) {
-    acceptable = false;
-    return;
-  }
-  found->value = entry.value;
-  std::memcpy(found->text1, entry.text1, sizeof found->text1);
-  std::memcpy(found->text2, entry.text2, sizeof found->text2);
+  Cursor cursor{FindSection(section ? section : ""), nullptr};
+  Apply(acceptable, cursor, entry);
 }

@@ -1,5 +1,6 @@
 #include "read_cfg.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "default_path.h"
@@ -19,41 +20,51 @@ KzReadCfg::~KzReadCfg() {
   if (file_) std::fclose(file_);
 }
 
-int KzReadCfg::ReadByte() {
-  if (pushedBack_ >= 0) {
-    const int byte = pushedBack_;
-    pushedBack_ = -1;
-    return byte;
-  }
-  if (bufferPos_ == bufferFill_) {
-    bufferFill_ = file_ ? std::fread(buffer_, 1, sizeof buffer_, file_) : 0;
-    bufferPos_ = 0;
-    if (bufferFill_ == 0) return EOF;
-  }
-  return buffer_[bufferPos_++];
+bool KzReadCfg::Refill() {
+  bufferFill_ = file_ ? std::fread(buffer_, 1, sizeof buffer_, file_) : 0;
+  bufferPos_ = 0;
+  return bufferFill_ > 0;
 }
 
-// Fills line_ with the next piece; false when the file has no more bytes.
+// Copies bytes up to and including the next LF, at most until the piece is full.
+bool KzReadCfg::CopyUntilLineEnd(int& length) {
+  const size_t room = size_t(kLinePieceLimit - length);
+  const size_t available = std::min(bufferFill_ - bufferPos_, room);
+  const unsigned char* start = buffer_ + bufferPos_;
+  const void* lineFeed = std::memchr(start, '\n', available);
+  const size_t taken =
+      lineFeed ? size_t(static_cast<const unsigned char*>(lineFeed) - start) + 1 : available;
+  std::memcpy(line_ + length, start, taken);
+  length += int(taken);
+  bufferPos_ += taken;
+  return lineFeed != nullptr;
+}
+
+// The byte that would be read next, without taking it; EOF at the end of the file.
+int KzReadCfg::PeekByte() {
+  if (bufferPos_ == bufferFill_ && !Refill()) return EOF;
+  return buffer_[bufferPos_];
+}
+
+// Fills line_ with the next piece; false when the file has no more bytes. A CR right before
+// an LF is dropped before the piece's characters are counted, so CR LF counts as one.
 bool KzReadCfg::ReadPiece() {
   int length = 0;
-  while (length < kLinePieceLimit) {
-    int byte = ReadByte();
-    if (byte == EOF) break;
-    if (byte == '\r') {
-      const int next = ReadByte();
-      if (next == '\n') {
-        byte = '\n';
-      } else if (next != EOF) {
-        UnreadByte(next);
-      }
-    }
-    line_[length++] = char(byte);
-    if (byte == '\n') break;
+  bool lineEnded = false;
+  while (!lineEnded && length < kLinePieceLimit) {
+    if (bufferPos_ == bufferFill_ && !Refill()) break;
+    lineEnded = CopyUntilLineEnd(length);
+    if (lineEnded && length >= 2 && line_[length - 2] == '\r') line_[--length - 1] = '\n';
+  }
+  if (!lineEnded && length == kLinePieceLimit && line_[length - 1] == '\r' && PeekByte() == '\n') {
+    ++bufferPos_;
+    line_[length - 1] = '\n';
+    lineEnded = true;
   }
   line_[length] = 0;
   if (length == 0) return false;
   if (nextStartsLine_) ++lineNumber_;
-  nextStartsLine_ = line_[length - 1] == '\n';
+  nextStartsLine_ = lineEnded;
   return true;
 }
 

@@ -46,8 +46,9 @@ class KzReadCfg {
 
  private:
   bool ReadPiece();
-  int ReadByte();
-  void UnreadByte(int byte) { pushedBack_ = byte; }
+  bool Refill();
+  bool CopyUntilLineEnd(int& length);
+  int PeekByte();
   void ClassifyKeyLine(int& kind, KzSetupEntry& entry, class KzScanLine& scan);
 
   std::FILE* file_ = nullptr;
@@ -56,7 +57,6 @@ class KzReadCfg {
   unsigned char buffer_[4096];
   size_t bufferFill_ = 0;
   size_t bufferPos_ = 0;
-  int pushedBack_ = -1;
   int lineNumber_ = 0;
   bool nextStartsLine_ = true;
 };

@@ -28,12 +28,11 @@ int32_t Shift(int32_t value, unsigned base, unsigned digit) {
 }  // namespace
 
 KzScanLine::KzScanLine(const char* text, int hexMode) : hexMode_(hexMode) {
-  std::memset(line_, 0, sizeof line_);
-  std::memset(token_, 0, sizeof token_);
-  size_t length = 0;
-  while (length < kLineLimit && text && text[length]) ++length;
+  const size_t length = text ? strnlen(text, kLineLimit) : 0;
   std::memcpy(line_, text, length);
   line_[length] = kEndMarker;
+  std::memset(line_ + length + 1, 0, sizeof line_ - length - 1);
+  token_[0] = 0;
 }
 
 int KzScanLine::NextToken() {

@@ -32,14 +32,26 @@ void KzTableSet::CopySection(int section, const KzTableSet& from) {
 
 int FindSection(std::string_view name) {
   for (int s = 0; s < kSectionCount; ++s) {
-    if (kz::AsciiEqualNoCase(name, kSections[s].name)) return s;
+    if (kz::AsciiEqualNoCase(kSections[s].name, name)) return s;
   }
   return -1;
 }
 
 KzSetupEntry* FindEntry(KzSetupEntry* table, std::string_view name) {
   for (KzSetupEntry* entry = table; entry->name[0]; ++entry) {
-    if (kz::AsciiEqualNoCase(name, entry->name)) return entry;
+    if (kz::AsciiEqualNoCase(entry->name, name)) return entry;
+  }
+  return nullptr;
+}
+
+KzSetupEntry* FindEntryAfter(KzSetupEntry* table, std::string_view name,
+                             const KzSetupEntry* previous) {
+  if (!previous || !previous->name[0]) return FindEntry(table, name);
+  for (KzSetupEntry* entry = const_cast<KzSetupEntry*>(previous) + 1; entry->name[0]; ++entry) {
+    if (kz::AsciiEqualNoCase(entry->name, name)) return entry;
+  }
+  for (KzSetupEntry* entry = table; entry <= previous; ++entry) {
+    if (kz::AsciiEqualNoCase(entry->name, name)) return entry;
   }
   return nullptr;
 }

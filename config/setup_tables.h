@@ -46,6 +46,10 @@ struct KzTableSet {
 int FindSection(std::string_view name);
 // The entry of the table whose name equals the text (ASCII case-insensitive), or null.
 KzSetupEntry* FindEntry(KzSetupEntry* table, std::string_view name);
+// As FindEntry, searching from the entry after previous (an entry of the same table, or null
+// for the first) to the end and then from the start.
+KzSetupEntry* FindEntryAfter(KzSetupEntry* table, std::string_view name,
+                             const KzSetupEntry* previous);
 
 // The three sets. The defaults hold the built-in values until the sound-card detection changes
 // them; the current and loaded sets are all zero until the first load or full reset.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "config_fixture.h"
 #include "config_writer.h"
 #include "read_cfg.h"
@@ -203,6 +205,31 @@ TEST(ReadCfgTest, LineKindsAndNumbers) {
   EXPECT_EQ(kind, kLineEndOfFile);
   EXPECT_EQ(seen,
             (std::vector<std::pair<int, int>>{{1, 1}, {0, 2}, {7, 3}, {8, 4}, {8, 5}, {8, 5}}));
+  unlink(path);
+}
+
+TEST(ReadCfgTest, CrLfAcrossTheReadBuffer) {
+  // Puts the CR of "Tilt = 7\r\n" last in the reader's first 4096-byte block.
+  std::string bytes = "[Screen Setup]\r\n \r\n";
+  while (bytes.size() + 8 < 4095) bytes += "\r\n";
+  bytes += "Tilt = 7\r\nTilt = 8\r\n";
+  ASSERT_EQ(bytes.find("7\r"), 4094u);
+  char path[] = "/tmp/kzreadcfg-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_EQ(write(fd, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+  close(fd);
+  KzReadCfg reader{std::string(path)};
+  int kind = 0, pieces = 0, last = 0;
+  KzSetupEntry entry;
+  while (reader.ReadEntry(kind, entry)) {
+    ++pieces;
+    const std::string text = reader.LineText();
+    EXPECT_EQ(text.find('\r'), std::string::npos) << pieces;
+    EXPECT_EQ(text.back(), '\n') << pieces;
+    last = reader.LineNumber();
+  }
+  EXPECT_EQ(pieces, last);
+  EXPECT_EQ(pieces, std::count(bytes.begin(), bytes.end(), '\n'));
   unlink(path);
 }
 
