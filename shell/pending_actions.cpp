@@ -2,7 +2,6 @@
 #include "shell_actions.h"
 
 bool DetectSoundCard() { return false; }
-void CheckStartupConfiguration() {}
 void LaunchGame(ButtonBarForm&) {}
 void ShowHelp(ButtonBarForm&) {}
 void ShowSetup(ButtonBarForm&) {}

@@ -1,5 +1,7 @@
 #include "shell_actions.h"
 
+#include "config_writer.h"
+
 ShellActions DefaultShellActions() {
-  return {DetectSoundCard, CheckStartupConfiguration, LaunchGame, ShowHelp, ShowSetup};
+  return {DetectSoundCard, [] { CheckStartupConfig(); }, LaunchGame, ShowHelp, ShowSetup};
 }

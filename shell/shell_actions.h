@@ -21,7 +21,6 @@ struct ShellActions {
 ShellActions DefaultShellActions();
 
 bool DetectSoundCard();
-void CheckStartupConfiguration();
 void LaunchGame(ButtonBarForm& bar);
 void ShowHelp(ButtonBarForm& bar);
 void ShowSetup(ButtonBarForm& bar);

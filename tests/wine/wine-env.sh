@@ -15,6 +15,13 @@ voltrane_wine_env() {
       wineserver -w
       touch "$WINEPREFIX/.voltrane-ready"
     fi
+    if [ -n "${VOLTRANE_TESTING:-}" ] && [ ! -f "$WINEPREFIX/.voltrane-test" ]; then
+      # Without a window manager, Wine waits 2 s for each managed window to be withdrawn.
+      DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} \
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.voltrane-test"
+    fi
   ) 9>"$WINEPREFIX.lock"
   if [ -z "${DISPLAY:-}" ]; then export DISPLAY=$(cat "$WINEPREFIX.display"); fi
 }
@@ -29,6 +36,7 @@ voltrane_start_xvfb() {
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
   done
   Xvfb ":$n" -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp >/dev/null 2>&1 9>&- &
+  echo $! >"$WINEPREFIX.xvfb-pid"
   local i
   for i in $(seq 1 50); do
     if xdpyinfo -display ":$n" >/dev/null 2>&1; then break; fi

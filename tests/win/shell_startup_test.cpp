@@ -1,0 +1,186 @@
+// The shell's start, its button bar and its end, driven through the real windows.
+#include <gmock/gmock.h>
+
+#include "application_class.h"
+#include "shell_fixture.h"
+#include "shutdown.h"
+#include "toolkit/paths.h"
+#include "toolkit/seams_win.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+RECT WindowRectOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+TEST_F(ShellTest, StartsFullScreenAndShowsTheBarAfterTheFirstPaint) {
+  ASSERT_TRUE(StartShell());
+  const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  RECT frame = WindowRectOf(main->hwnd());
+  EXPECT_EQ(frame.left, 0);
+  EXPECT_EQ(frame.top, 0);
+  EXPECT_EQ(frame.right, w);
+  EXPECT_EQ(frame.bottom, h);
+  EXPECT_EQ(GetWindowLongPtrW(main->hwnd(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
+
+  RECT bar = WindowRectOf(Bar());
+  EXPECT_EQ(bar.top, h * 77 / 100);
+  EXPECT_EQ(bar.left, (w - (bar.right - bar.left)) / 2);
+  EXPECT_EQ(GetWindow(Bar(), GW_OWNER), main->hwnd());
+
+  // Detection and the configuration check run before the bar; the switch sound plays once the
+  // bar shows, then the loop sound replaces the start-up sound.
+  EXPECT_THAT(sounds->log, ElementsAre("loop KzR\\flag.wav", "detect", "config check",
+                                       "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]"));
+  EXPECT_TRUE(boxes.shown.empty());
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  EXPECT_EQ(std::wstring(current) + L"\\", install.path());
+}
+
+TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  tk::PictureButton* buttons[] = {&bar.pictbttn_Game, &bar.pictbttn_Help, &bar.pictbttn_Setup,
+                                  &bar.pictbttn_Exit};
+  const wchar_t* captions[] = {L"Игра", L"Помощь", L"Настройка", L"Выход"};
+  const char* names[] = {"pictbttn_Game", "pictbttn_Help", "pictbttn_Setup", "pictbttn_Exit"};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(buttons[k]->id(), 101 + k);
+    EXPECT_EQ(buttons[k]->name(), names[k]);
+    EXPECT_EQ(buttons[k]->Text(), captions[k]);
+    ASSERT_NE(buttons[k]->Face(), nullptr);
+    BITMAP face{};
+    GetObjectW(buttons[k]->Face(), sizeof face, &face);
+    EXPECT_EQ(face.bmWidth, 100);
+    EXPECT_EQ(face.bmHeight, 73);
+    const LONG_PTR style = GetWindowLongPtrW(buttons[k]->hwnd(), GWL_STYLE);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, k == 0) << k;
+  }
+  // Buttons at 2 and 52 dialog units, 47 wide.
+  RECT units{2, 2, 52, 49};
+  MapDialogRect(bar.hwnd(), &units);
+  RECT first = bar.pictbttn_Game.WindowRect(), second = bar.pictbttn_Help.WindowRect();
+  EXPECT_EQ(second.left - first.left, units.right - units.left);
+  RECT width{0, 0, 47, 20};
+  MapDialogRect(bar.hwnd(), &width);
+  EXPECT_EQ(first.right - first.left, width.right);
+  EXPECT_EQ(main->ButtonBar().name(), "ButtonBarForm");
+  EXPECT_EQ(main->name(), "MainForm");
+}
+
+TEST_F(ShellTest, AMissingStartUpSoundIsReportedOnceAndTheStartGoesOn) {
+  omitted = {L"flag.wav"};
+  ASSERT_TRUE(StartShell());
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  const tk::MessageBoxRequest& box = boxes.shown[0];
+  EXPECT_EQ(box.text, L"Cannot open the 'KzR\\flag.wav' file");
+  EXPECT_FALSE(box.caption.has_value());
+  EXPECT_EQ(box.type & MB_ICONMASK, UINT(MB_ICONSTOP));
+  EXPECT_EQ(box.type & MB_TYPEMASK, UINT(MB_OK));
+  EXPECT_EQ(sounds->log.front(), "loop (none)");
+  EXPECT_EQ(sounds->log.back(), "loop KzR\\logo.wav [bar]");
+}
+
+TEST_F(ShellTest, AnyArgumentStartsTheGameOnceAfterTheBarAndTheSounds) {
+  argumentCount = 2;
+  ASSERT_TRUE(StartShell());
+  wt::PumpFor(300);
+  EXPECT_THAT(sounds->log, ElementsAre("loop KzR\\flag.wav", "detect", "config check",
+                                       "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]",
+                                       "launch [bar]"));
+}
+
+TEST_F(ShellTest, WithoutArgumentsTheGameWaitsForAClick) {
+  ASSERT_TRUE(StartShell());
+  wt::PumpFor(300);
+  EXPECT_EQ(std::count(sounds->log.begin(), sounds->log.end(), "launch [bar]"), 0);
+  sounds->log.clear();
+  main->ButtonBar().pictbttn_Game.Click();
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
+}
+
+TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsAction) {
+  ASSERT_TRUE(StartShell());
+  sounds->log.clear();
+  main->ButtonBar().pictbttn_Help.Click();
+  main->ButtonBar().pictbttn_Setup.Click();
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help",
+                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "setup"));
+}
+
+TEST_F(ShellTest, ExitTwiceAndClosingTheBarShutDownOnce) {
+  ASSERT_TRUE(StartShell());
+  sounds->log.clear();
+  main->ButtonBar().pictbttn_Exit.Click();
+  main->ButtonBar().pictbttn_Exit.Click();
+  DestroyWindow(Bar());
+  EXPECT_EQ(ShutdownRuns(), 1);
+  EXPECT_THAT(sounds->log, ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]",
+                                       "stop [bar]", "sync KzR\\swith.wav [bar]",
+                                       "loop KzR\\logo.wav [bar]"));
+  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
+  EXPECT_EQ(wt::QuitCode(), 0);
+}
+
+TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgram) {
+  ASSERT_TRUE(StartShell());
+  HWND bar = Bar();
+  SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(bar));
+  EXPECT_EQ(main->hwnd(), nullptr);
+  EXPECT_EQ(ShutdownRuns(), 1);
+  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
+  EXPECT_EQ(wt::QuitCode(), 0);
+}
+
+TEST_F(ShellTest, ClicksAreIgnoredWhileTheGameRuns) {
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  STARTUPINFOW startup{};
+  ASSERT_TRUE(bar.GameProcess().Start(L"\"" + tk::ProgramPath() + L"\" --sleep=1500", 0, startup));
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
+  sounds->log.clear();
+  bar.pictbttn_Help.Click();
+  bar.pictbttn_Exit.Click();
+  EXPECT_TRUE(sounds->log.empty());
+  EXPECT_EQ(ShutdownRuns(), 0);
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_IDLE);
+
+  ASSERT_TRUE(wt::PumpUntil([&] { return !bar.IsBusy(); }));
+  bar.pictbttn_Help.Click();
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
+}
+
+// The application object runs the whole life: start, message loop, end.
+TEST(ShellApplicationTest, ExitEndsTheProcessWithCodeZero) {
+  wt::ScratchFolder install;
+  install.MakeFolder(L"KzR");
+  tk::InstallWindowsSeams();
+  wt::RedirectedFiles files(install.path());
+  kz::InstalledSeams().files = &files;
+  wt::MessageBoxRecorder boxes;
+  ShellActions actions = DefaultShellActions();
+  ApplicationClass app(actions, 1);
+  // Press Exit as soon as the bar shows, from within the application's own loop.
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    MainForm* form = TheMainForm();
+    if (!form || !form->ButtonBar().hwnd() || !IsWindowVisible(form->ButtonBar().hwnd())) return;
+    KillTimer(nullptr, id);
+    form->ButtonBar().pictbttn_Exit.Click();
+  });
+  EXPECT_EQ(app.Run(), 0);
+  EXPECT_EQ(TheMainForm(), nullptr);
+  EXPECT_EQ(ShutdownRuns(), 1);
+  EXPECT_EQ(boxes.shown.size(), 3u);  // no media at all: three sounds reported missing
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+#include "win_harness.h"
+
+#include <cstdio>
+
+#include "toolkit/form.h"
+#include "toolkit/paths.h"
+#include "toolkit/text.h"
+
+namespace wt {
+
+namespace {
+bool quitPosted = false;
+int quitCode = 0;
+
+void DeleteTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring full = folder + name;
+      SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(full + L"\\");
+      else DeleteFileW(full.c_str());
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+}  // namespace
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        quitPosted = true;
+        quitCode = int(msg.wParam);
+        continue;
+      }
+      if (tk::Form::PreTranslate(msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (done()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+void PumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
+}
+
+bool QuitPosted() { return quitPosted; }
+int QuitCode() { return quitCode; }
+void ResetQuit() { quitPosted = false, quitCode = 0; }
+
+ScratchFolder::ScratchFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  static int counter = 0;
+  path_ = std::wstring(temp) + L"voltrane-test-" + std::to_wstring(GetCurrentProcessId()) +
+          L"-" + std::to_wstring(++counter) + L"\\";
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { DeleteTree(path_); }
+
+void ScratchFolder::Write(const std::wstring& name, const std::string& bytes) const {
+  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(f, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+}
+
+std::string ScratchFolder::Read(const std::wstring& name) const {
+  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return {};
+  std::string bytes(GetFileSize(f, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(f, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+  CloseHandle(f);
+  bytes.resize(read);
+  return bytes;
+}
+
+bool ScratchFolder::Exists(const std::wstring& name) const { return tk::PathExists(Join(name)); }
+
+void ScratchFolder::MakeFolder(const std::wstring& name) const {
+  CreateDirectoryW(Join(name).c_str(), nullptr);
+}
+
+void ScratchFolder::CopyIn(const std::wstring& from, const std::wstring& name) const {
+  CopyFileW(from.c_str(), Join(name).c_str(), FALSE);
+}
+
+std::wstring TestProgramDir() { return tk::ProgramDir(); }
+
+RedirectedFiles::RedirectedFiles(std::wstring programDir) : programDir_(std::move(programDir)) {}
+
+std::string RedirectedFiles::ProgramDir() const { return tk::Narrow(programDir_); }
+
+bool RedirectedFiles::PathExists(const std::string& path) const {
+  return tk::PathExists(tk::Widen(path));
+}
+
+MessageBoxRecorder::MessageBoxRecorder(int answer) : answer(answer) {
+  tk::SetMessageBoxHook([this](const tk::MessageBoxRequest& request) {
+    shown.push_back(request);
+    return this->answer;
+  });
+}
+
+MessageBoxRecorder::~MessageBoxRecorder() { tk::SetMessageBoxHook(nullptr); }
+
+SoundRecorder::SoundRecorder(std::wstring base) : base_(std::move(base)) {
+  tk::SetSoundObserver([this](tk::SoundRequest request, const std::wstring& path) {
+    std::string entry = request == tk::SoundRequest::StopAll ? "stop"
+                        : request == tk::SoundRequest::PlaySync ? "sync "
+                                                                : "loop ";
+    if (request != tk::SoundRequest::StopAll) {
+      std::wstring shown = path;
+      if (shown.compare(0, base_.size(), base_) == 0) shown = shown.substr(base_.size());
+      entry += shown.empty() ? "(none)" : tk::Narrow(shown);
+    }
+    if (context) entry += context();
+    log.push_back(entry);
+  });
+}
+
+SoundRecorder::~SoundRecorder() { tk::SetSoundObserver(nullptr); }
+
+std::string Utf8(const std::wstring& text) { return tk::Narrow(text); }
+
+}  // namespace wt

@@ -1,0 +1,81 @@
+// What the Windows tests share: a message pump with a deadline, a scratch folder, and
+// recorders of message boxes and sound requests.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "seams.h"
+#include "toolkit/message_box.h"
+#include "toolkit/sound.h"
+
+namespace wt {
+
+// Pumps the thread's messages until done() holds or the time is up; false on time-out.
+// A WM_QUIT is taken off the queue and remembered.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
+void PumpFor(DWORD ms);
+bool QuitPosted();
+int QuitCode();
+void ResetQuit();
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::wstring& path() const { return path_; }  // with a trailing backslash
+  std::wstring Join(const std::wstring& name) const { return path_ + name; }
+  void Write(const std::wstring& name, const std::string& bytes) const;
+  std::string Read(const std::wstring& name) const;
+  bool Exists(const std::wstring& name) const;
+  void MakeFolder(const std::wstring& name) const;
+  void CopyIn(const std::wstring& from, const std::wstring& name) const;
+
+ private:
+  std::wstring path_;
+};
+
+// Folder of the running test program, with a trailing backslash.
+std::wstring TestProgramDir();
+
+// A file system seam whose program folder is a given folder; existence is real.
+class RedirectedFiles : public kz::FileSystem {
+ public:
+  explicit RedirectedFiles(std::wstring programDir);
+  std::string ProgramDir() const override;
+  bool PathExists(const std::string& path) const override;
+
+ private:
+  std::wstring programDir_;
+};
+
+// Records every message box and answers it with `answer`.
+class MessageBoxRecorder {
+ public:
+  explicit MessageBoxRecorder(int answer = IDOK);
+  ~MessageBoxRecorder();
+  std::vector<tk::MessageBoxRequest> shown;
+  int answer;
+};
+
+// Records the sound requests as "sync KzR\swith.wav", "loop KzR\logo.wav", "stop", with the
+// paths relative to `base`; `note` adds the caller's own entries to the same log.
+class SoundRecorder {
+ public:
+  explicit SoundRecorder(std::wstring base);
+  ~SoundRecorder();
+  void Note(const std::string& entry) { log.push_back(entry); }
+  std::vector<std::string> log;
+  std::function<std::string()> context;  // appended to each sound entry when set
+
+ private:
+  std::wstring base_;
+};
+
+std::string Utf8(const std::wstring& text);
+
+}  // namespace wt
