@@ -95,7 +95,7 @@ bool KzReadCfg::ReadEntry(int& kind, KzSetupEntry& entry) {
 
 void KzReadCfg::ClassifyKeyLine(int& kind, KzSetupEntry& entry, KzScanLine& scan) {
   std::strcpy(name_, scan.TokenText());
-  SetText(entry.name, name_);
+  SetEntryText(entry.name, name_);
   if (scan.NextToken() != kTokEquals) {
     kind = kLineOther;
     return;
@@ -103,10 +103,10 @@ void KzReadCfg::ClassifyKeyLine(int& kind, KzSetupEntry& entry, KzScanLine& scan
   switch (scan.NextToken()) {
     case kTokString:
       entry.type = kStringEntry;
-      SetText(entry.text1, scan.TokenText());
+      SetEntryText(entry.text1, scan.TokenText());
       if (scan.NextToken() == kTokString) {
         entry.type = kStringPairEntry;
-        SetText(entry.text2, scan.TokenText());
+        SetEntryText(entry.text2, scan.TokenText());
       }
       break;
     case kTokHexNumber:

@@ -171,12 +171,12 @@ SectionDefaults Of(const DefaultEntry (&entries)[N]) {
 }
 
 void Fill(KzSetupEntry& entry, const DefaultEntry& from) {
-  SetText(entry.name, from.name);
-  SetText(entry.caption, kz::Utf8ToCp1251(from.captionUtf8));
+  SetEntryText(entry.name, from.name);
+  SetEntryText(entry.caption, kz::Utf8ToCp1251(from.captionUtf8));
   entry.type = from.type;
   entry.value = from.value;
-  SetText(entry.text1, from.text1);
-  SetText(entry.text2, from.text2);
+  SetEntryText(entry.text1, from.text1);
+  SetEntryText(entry.text2, from.text2);
   entry.disabled = from.disabled;
 }
 

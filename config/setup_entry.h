@@ -25,6 +25,6 @@ struct KzSetupEntry {
 
 // Stores at most kTextLimit bytes of text and clears the rest of the field, so that two
 // fields with the same text are equal byte for byte.
-void SetText(char (&field)[32], std::string_view text);
+void SetEntryText(char (&field)[32], std::string_view text);
 
 bool operator==(const KzSetupEntry& a, const KzSetupEntry& b);

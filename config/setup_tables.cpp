@@ -5,7 +5,7 @@
 
 #include "ascii.h"
 
-void SetText(char (&field)[32], std::string_view text) {
+void SetEntryText(char (&field)[32], std::string_view text) {
   const size_t length = std::min<size_t>(text.size(), kTextLimit);
   std::memset(field, 0, sizeof field);
   std::memcpy(field, text.data(), length);

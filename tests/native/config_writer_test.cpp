@@ -21,11 +21,11 @@ using S = KzSetupSection;
 KzSetupEntry Entry(const char* name, int32_t type, int32_t value, const char* t1 = "",
                    const char* t2 = "", bool disabled = false) {
   KzSetupEntry e{};
-  SetText(e.name, name);
+  SetEntryText(e.name, name);
   e.type = type;
   e.value = value;
-  SetText(e.text1, t1);
-  SetText(e.text2, t2);
+  SetEntryText(e.text1, t1);
+  SetEntryText(e.text2, t2);
   e.disabled = disabled;
   return e;
 }
@@ -96,7 +96,7 @@ TEST_F(ConfigWriterTest, EditedValuesAndTheLoadedTablesAfterSaving) {
   LoadedTables() = CurrentTables();
   S::GetSound_SetupEntry("BlasterAddress", false)->value = -1;
   S::GetSound_SetupEntry("BlasterEmu", false)->disabled = false;
-  SetText(S::GetKeyDefinitonsEntry("Fire")->text1, "");
+  SetEntryText(S::GetKeyDefinitonsEntry("Fire")->text1, "");
   ASSERT_TRUE(S::SaveConfig(PathOf("voltra.cfg")));
   const std::string bytes = Saved();
   EXPECT_NE(bytes.find("\r\nBlasterAddress = 0xFFFFFFFF\r\n"), std::string::npos);

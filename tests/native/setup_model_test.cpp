@@ -83,7 +83,7 @@ TEST_F(SetupModelTest, KeyGridRowsAndUsedKeys) {
   EXPECT_TRUE(S::IsKeyUsed("lctrl"));
   EXPECT_TRUE(S::IsKeyUsed("RShift"));  // a second key counts as well
   EXPECT_FALSE(S::IsKeyUsed("B"));
-  SetText(S::GetKeyDefinitonsEntry("Fire")->text2, "");
+  SetEntryText(S::GetKeyDefinitonsEntry("Fire")->text2, "");
   EXPECT_FALSE(S::IsKeyUsed("RCtrl"));
 }
 
@@ -111,8 +111,8 @@ TEST_F(SetupModelTest, DetectedSoundDefaultsSurviveAReset) {
 
 TEST_F(SetupModelTest, KeyDefinitionsResetRestoresClearedKeys) {
   for (int row = 0; row < 42; ++row) {
-    SetText(S::GetKeyDefinitionsRow(row)->text1, "");
-    SetText(S::GetKeyDefinitionsRow(row)->text2, "Q");
+    SetEntryText(S::GetKeyDefinitionsRow(row)->text1, "");
+    SetEntryText(S::GetKeyDefinitionsRow(row)->text2, "Q");
   }
   S::SetDefaults("KEYDEFINITIONS", nullptr);
   EXPECT_STREQ(S::GetKeyDefinitonsEntry("Move_Forward")->text1, "Up");
@@ -126,7 +126,7 @@ std::vector<std::string> ResetControlsFor(const char* controller) {
   KzSetupEntry* table = CurrentTables().Table(kControls);
   for (KzSetupEntry* e = table; e->name[0]; ++e) {
     e->value = 77;
-    SetText(e->text1, "x");
+    SetEntryText(e->text1, "x");
   }
   S::SetDefaults("Controls", controller);
   std::vector<std::string> reset;
@@ -186,15 +186,15 @@ TEST_F(SetupModelTest, ChangeDetectionSeesEveryFieldAndItsReturn) {
   width->value = 640;
   EXPECT_FALSE(S::IsConfigChanged());
   KzSetupEntry* rts = S::GetControlsEntry("MouseButton0");
-  SetText(rts->text1, "Open");
+  SetEntryText(rts->text1, "Open");
   EXPECT_TRUE(S::IsConfigChanged());
-  SetText(rts->text1, "Fire");
+  SetEntryText(rts->text1, "Fire");
   EXPECT_FALSE(S::IsConfigChanged());
   S::GetSound_SetupEntry("BlasterEmu", false)->disabled = false;
   EXPECT_TRUE(S::IsConfigChanged());
   S::GetSound_SetupEntry("BlasterEmu", false)->disabled = true;
   EXPECT_FALSE(S::IsConfigChanged());
-  SetText(CurrentTables().Table(kMisc)[3].name, "Extra");  // even a terminator counts
+  SetEntryText(CurrentTables().Table(kMisc)[3].name, "Extra");  // even a terminator counts
   EXPECT_TRUE(S::IsConfigChanged());
 }
 
@@ -233,7 +233,7 @@ struct RecordingGrid : kz::KeyGridView {
 };
 
 TEST_F(SetupModelTest, KeyGridShowsCaptionsAndDisplayNames) {
-  SetText(S::GetKeyDefinitonsEntry("Map")->text2, "F1");
+  SetEntryText(S::GetKeyDefinitonsEntry("Map")->text2, "F1");
   RecordingGrid grid;
   S::FillKeyGrid(grid);
   EXPECT_EQ(grid.rows, 42);
@@ -249,7 +249,7 @@ TEST_F(SetupModelTest, KeyGridShowsCaptionsAndDisplayNames) {
 
 TEST_F(SetupModelTest, TextsAreCutAtThirtyOneCharacters) {
   KzSetupEntry* rts = S::GetControlsEntry("MouseButton0");
-  SetText(rts->text1, std::string(40, 'w'));
+  SetEntryText(rts->text1, std::string(40, 'w'));
   EXPECT_EQ(std::strlen(rts->text1), 31u);
   EXPECT_EQ(rts->text1[31], 0);
 }
