@@ -17,9 +17,17 @@ if [ "$headless" -eq 0 ]; then
   exec wine "$install/setupshell.exe"
 fi
 shot=$PWD/build/demo-screenshot.png
+driver=$PWD/build/win64/tests/e2e/driver.exe
 wine "$install/setupshell.exe" &
 shell=$!
-sleep "${VOLTRANE_SHOT_DELAY:-8}"
+wine "$driver" wait-button "Выход" 30000 >/dev/null 2>&1 || true
+sleep 1
 import -window root -display "$DISPLAY" "$shot"
-echo "setupshell.exe runs on the virtual display $DISPLAY; screenshot: $shot"
-wait "$shell"
+echo "setupshell.exe ran on the virtual display $DISPLAY; screenshot: $shot"
+# Nobody can press Exit on a virtual display: a real mouse click on it ends the demo.
+read -r x y < <(wine "$driver" button-centre "Выход" 2>/dev/null | tr -d '\r')
+xdotool mousemove --sync "$x" "$y" click 1
+status=0
+wait "$shell" || status=$?
+echo "Exit was clicked; setupshell.exe ended with exit code $status"
+exit "$status"

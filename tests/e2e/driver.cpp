@@ -1,0 +1,139 @@
+// Drives the programs' windows from outside, for the end-to-end tests.
+//   driver message-box [TIMEOUT_MS]      waits for a message box, prints "caption|text",
+//                                        presses its first button
+//   driver no-message-box MS             fails when a message box shows within MS
+//   driver wait-button CAPTION [TIMEOUT] waits until a visible button has that caption
+//   driver button-centre CAPTION         prints the screen centre "x y" of that button
+//   driver click CAPTION                 sends the button a click (BM_CLICK)
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr,
+                              nullptr);
+  std::string out(size_t(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), n, nullptr,
+                      nullptr);
+  return out;
+}
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t buffer[1024] = {};
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
+                      2000, nullptr);
+  return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[256] = {};
+  GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+std::vector<HWND> TopWindows() {
+  std::vector<HWND> windows;
+  EnumWindows(
+      [](HWND hwnd, LPARAM l) {
+        if (IsWindowVisible(hwnd)) reinterpret_cast<std::vector<HWND>*>(l)->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    children.push_back(c);
+  return children;
+}
+
+// A message box: a dialog with a static text (item 0xFFFF) and at least one button.
+HWND FindMessageBox() {
+  for (HWND w : TopWindows()) {
+    if (ClassOf(w) != L"#32770") continue;
+    HWND text = GetDlgItem(w, 0xFFFF);
+    if (text && ClassOf(text) == L"Static") return w;
+  }
+  return nullptr;
+}
+
+HWND FindButton(const std::wstring& caption) {
+  for (HWND w : TopWindows())
+    for (HWND c : Children(w))
+      if (IsWindowVisible(c) && ClassOf(c) == L"Button" && TextOf(c) == caption) return c;
+  return nullptr;
+}
+
+template <typename F>
+auto WaitFor(F find, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (auto found = find()) return found;
+    if (GetTickCount() - start > timeoutMs) return decltype(find())();
+    Sleep(50);
+  }
+}
+
+int MessageBoxCommand(DWORD timeout) {
+  HWND box = WaitFor(FindMessageBox, timeout);
+  if (!box) {
+    std::fprintf(stderr, "no message box within %lu ms\n", timeout);
+    return 1;
+  }
+  std::printf("%s|%s\n", Utf8(TextOf(box)).c_str(), Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str());
+  std::fflush(stdout);
+  for (HWND c : Children(box))
+    if (ClassOf(c) == L"Button") {
+      PostMessageW(c, BM_CLICK, 0, 0);
+      break;
+    }
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc < 2) return 2;
+  const std::wstring command = argv[1];
+  auto number = [&](int i, DWORD fallback) {
+    return i < argc ? DWORD(_wtoi(argv[i])) : fallback;
+  };
+  if (command == L"message-box") return MessageBoxCommand(number(2, 15000));
+  if (command == L"no-message-box") {
+    HWND box = WaitFor(FindMessageBox, number(2, 3000));
+    if (!box) return 0;
+    std::printf("unexpected message box: %s\n", Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str());
+    return 1;
+  }
+  if (argc < 3) return 2;
+  const std::wstring caption = argv[2];
+  if (command == L"wait-button") {
+    return WaitFor([&] { return FindButton(caption); }, number(3, 15000)) ? 0 : 1;
+  }
+  HWND button = FindButton(caption);
+  if (!button) {
+    std::fprintf(stderr, "no visible button \"%s\"\n", Utf8(caption).c_str());
+    return 1;
+  }
+  if (command == L"button-centre") {
+    RECT r;
+    GetWindowRect(button, &r);
+    std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return 0;
+  }
+  if (command == L"click") {
+    PostMessageW(button, BM_CLICK, 0, 0);
+    return 0;
+  }
+  return 2;
+}

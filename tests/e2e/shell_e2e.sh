@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# End-to-end scenarios of setupshell.exe: the built program on a scratch copy of the demo
+# installation, registered in the test prefix, driven from outside (xdotool and driver.exe).
+#   shell_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE VOLTCFG_EXE OUTPUT_FOLDER
+set -euo pipefail
+scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../wine/wine-env.sh"
+export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix-test}
+export VOLTRANE_TESTING=1
+export DISPLAY=${VOLTRANE_DISPLAY:-}
+voltrane_wine_env
+
+key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
+install=$(mktemp -d)
+shell_pid=
+cleanup() {
+  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
+  rm -rf "$install"
+}
+trap cleanup EXIT
+cp -r "$demo/." "$install/"
+mkdir -p "$output"
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+driver() { wine "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
+unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
+start_shell() {
+  wine "$install/setupshell.exe" "$@" >/dev/null 2>&1 &
+  shell_pid=$!
+}
+# Waits for the shell to end and leaves its exit code in $status.
+wait_shell() {
+  status=0
+  wait "$shell_pid" || status=$?
+  shell_pid=
+}
+wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+
+case "$scenario" in
+  real-click-exit)
+    register
+    start_shell
+    wait_bar
+    sleep 0.5
+    import -window root -display "$DISPLAY" "$output/shell-started.png"
+    read -r x y < <(driver button-centre "Выход")
+    xdotool mousemove "$x" "$y" click 1
+    wait_shell
+    [ "$status" = 0 ] || fail "exit code $status after Exit"
+    ;;
+  missing-start-sound)
+    register
+    rm "$install/KzR/flag.wav"
+    start_shell
+    box=$(driver message-box 20000) || fail "no message box"
+    [ "$box" = "Error|Cannot open the 'KzR\\flag.wav' file" ] || fail "message box: $box"
+    wait_bar
+    if ! driver no-message-box 1500; then fail "a second message box"; fi
+    driver click "Выход"
+    wait_shell
+    [ "$status" = 0 ] || fail "exit code $status"
+    ;;
+  no-install-key)
+    unregister
+    start_shell
+    if ! driver no-message-box 2500; then fail "a message box without the key"; fi
+    wait_bar
+    [ ! -e "$install/voltra.cfg" ] || fail "a configuration file was written without the key"
+    driver click "Выход"
+    wait_shell
+    register
+    [ "$status" = 0 ] || fail "exit code $status"
+    ;;
+  creates-missing-config)
+    register "my.cfg"
+    start_shell
+    wait_bar
+    driver click "Выход"
+    wait_shell
+    [ -f "$install/my.cfg" ] || fail "no configuration file was made"
+    wine "$voltcfg_exe" defaults >"$output/defaults.cfg" 2>/dev/null
+    cmp "$install/my.cfg" "$output/defaults.cfg" || fail "the new file is not the defaults"
+    # An existing file is left exactly as it is, damaged or not.
+    printf 'not a configuration\r\n' >"$install/my.cfg"
+    start_shell
+    wait_bar
+    driver click "Выход"
+    wait_shell
+    [ "$(cat "$install/my.cfg")" = $'not a configuration\r' ] || fail "an existing file was rewritten"
+    ;;
+  *)
+    fail "unknown scenario $scenario"
+    ;;
+esac
+echo "PASS: $scenario"
