@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "cp1251.h"
 #include "install_settings.h"
 #include "message_box.h"
 #include "paths.h"
@@ -50,9 +51,7 @@ class WindowsKeyboard : public kz::KeyboardLayout {
  public:
   int16_t KeyScan(unsigned char ch) const override {
     // The layout is asked for the character itself, not for a byte of the system code page.
-    wchar_t wide = 0;
-    MultiByteToWideChar(1251, 0, reinterpret_cast<const char*>(&ch), 1, &wide, 1);
-    return VkKeyScanW(wide);
+    return VkKeyScanW(wchar_t(kz::Cp1251ToUnicode(ch)));
   }
 };
 

@@ -20,6 +20,7 @@ cleanup() {
 }
 trap cleanup EXIT
 cp -r "$demo/." "$install/"
+rm -f "$install"/*.cfg  # what earlier runs of the demo left
 mkdir -p "$output"
 
 fail() {
