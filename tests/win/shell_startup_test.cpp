@@ -184,3 +184,16 @@ TEST(ShellApplicationTest, ExitEndsTheProcessWithCodeZero) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ShellTest, TheWindowsLeaveNoGdiObjectBehind) {
+  const long gdi = tk::LiveObjects::Gdi().load();
+  ASSERT_TRUE(StartShell());
+  EXPECT_GT(tk::LiveObjects::Gdi().load(), gdi + 4);  // picture, fonts and faces at least
+  main->ButtonBar().pictbttn_Exit.Click();
+  main.reset();
+  EXPECT_EQ(tk::LiveObjects::Gdi().load(), gdi);
+}
+
+}  // namespace
