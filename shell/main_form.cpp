@@ -76,9 +76,7 @@ void MainForm::Register() {
 
 void MainForm::ResolveSounds() {
   KzDefaultPath lookup("..\\");
-  auto resolve = [&lookup](const char* name) {
-    return tk::Widen(lookup.FindOrComplain(name));
-  };
+  auto resolve = [&lookup](const char* name) { return tk::Widen(lookup.FindOrComplain(name)); };
   loopSound_ = resolve("KzR\\logo.wav");
   switchSound_ = resolve("KzR\\swith.wav");
   startSound_ = resolve("KzR\\flag.wav");

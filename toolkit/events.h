@@ -10,19 +10,34 @@
 namespace tk {
 
 enum class Event {
-  Start, Run, End,
-  Create, Destroy, Close, Cancel, Paint, User, Resize,
-  Click, DoubleClick, KeyDown, Select, Change, Scroll, GotFocus, LostFocus,
+  Start,
+  Run,
+  End,
+  Create,
+  Destroy,
+  Close,
+  Cancel,
+  Paint,
+  User,
+  Resize,
+  Click,
+  DoubleClick,
+  KeyDown,
+  Select,
+  Change,
+  Scroll,
+  GotFocus,
+  LostFocus,
   Timer,
 };
 
 struct EventArgs {
   WPARAM wParam = 0;
   LPARAM lParam = 0;
-  HDC dc = nullptr;    // Paint: the window's paint DC
-  int code = 0;        // the notification or scroll code
-  int position = 0;    // Scroll: the new position
-  bool cancel = false; // Close, Start: set to stop what the event announces
+  HDC dc = nullptr;     // Paint: the window's paint DC
+  int code = 0;         // the notification or scroll code
+  int position = 0;     // Scroll: the new position
+  bool cancel = false;  // Close, Start: set to stop what the event announces
 };
 
 using Handler = std::function<bool(EventArgs&)>;

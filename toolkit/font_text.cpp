@@ -10,8 +10,10 @@ namespace {
 std::vector<std::string> SplitOnPoints(const std::string& text) {
   std::vector<std::string> parts(1);
   for (char c : text) {
-    if (c == '.') parts.emplace_back();
-    else parts.back() += c;
+    if (c == '.')
+      parts.emplace_back();
+    else
+      parts.back() += c;
   }
   return parts;
 }
@@ -36,9 +38,12 @@ std::optional<FontText> ParseFontText(const std::string& text) {
   const std::string charSetPrefix = "CharSet=";
   for (size_t i = 2; i < parts.size(); ++i) {
     const std::string& part = parts[i];
-    if (part == "Bold") font.bold = true;
-    else if (part == "Italic") font.italic = true;
-    else if (part == "Underline") font.underline = true;
+    if (part == "Bold")
+      font.bold = true;
+    else if (part == "Italic")
+      font.italic = true;
+    else if (part == "Underline")
+      font.underline = true;
     else if (part.compare(0, charSetPrefix.size(), charSetPrefix) == 0) {
       if (!ParseNumber(part.substr(charSetPrefix.size()), font.charSet) || font.charSet > 255)
         return std::nullopt;

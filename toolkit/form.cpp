@@ -38,8 +38,8 @@ bool Form::Create(HWND owner) {
 INT_PTR Form::RunModal(HWND owner) {
   modal_ = true;
   closeOnCancel_ = true;
-  return DialogBoxParamW(GetModuleHandleW(nullptr), templateName_.c_str(), owner,
-                         &Form::DialogProc, reinterpret_cast<LPARAM>(this));
+  return DialogBoxParamW(GetModuleHandleW(nullptr), templateName_.c_str(), owner, &Form::DialogProc,
+                         reinterpret_cast<LPARAM>(this));
 }
 
 void Form::EndModal(INT_PTR result) {
@@ -51,8 +51,10 @@ void Form::Close() {
 }
 
 void Form::Destroy() {
-  if (hwnd_ && !modal_) DestroyWindow(hwnd_);
-  else EndModal(IDCANCEL);
+  if (hwnd_ && !modal_)
+    DestroyWindow(hwnd_);
+  else
+    EndModal(IDCANCEL);
 }
 
 void Form::PostUserEvent(WPARAM w, LPARAM l) {
@@ -204,13 +206,22 @@ bool Form::OnCommand(WPARAM w, LPARAM l) {
   Control* control = l ? FindControl(id) : nullptr;
   if (control) {
     switch (code) {
-      case BN_CLICKED: return RaiseOn(control, Event::Click, args);
-      case BN_DOUBLECLICKED: return RaiseOn(control, Event::DoubleClick, args);
-      case EN_CHANGE: return RaiseOn(control, Event::Change, args);
-      case CBN_SELCHANGE: return RaiseOn(control, Event::Select, args);  // = LBN_SELCHANGE
-      case LBN_DBLCLK: return RaiseOn(control, Event::DoubleClick, args);
-      case EN_SETFOCUS: case BN_SETFOCUS: return RaiseOn(control, Event::GotFocus, args);
-      case EN_KILLFOCUS: case BN_KILLFOCUS: return RaiseOn(control, Event::LostFocus, args);
+      case BN_CLICKED:
+        return RaiseOn(control, Event::Click, args);
+      case BN_DOUBLECLICKED:
+        return RaiseOn(control, Event::DoubleClick, args);
+      case EN_CHANGE:
+        return RaiseOn(control, Event::Change, args);
+      case CBN_SELCHANGE:
+        return RaiseOn(control, Event::Select, args);  // = LBN_SELCHANGE
+      case LBN_DBLCLK:
+        return RaiseOn(control, Event::DoubleClick, args);
+      case EN_SETFOCUS:
+      case BN_SETFOCUS:
+        return RaiseOn(control, Event::GotFocus, args);
+      case EN_KILLFOCUS:
+      case BN_KILLFOCUS:
+        return RaiseOn(control, Event::LostFocus, args);
     }
     return false;
   }
@@ -229,11 +240,21 @@ bool Form::OnNotify(LPARAM l, INT_PTR& result) {
   args.code = int(header->code);
   Event event;
   switch (header->code) {
-    case TCN_SELCHANGE: event = Event::Select; break;
-    case NM_DBLCLK: event = Event::DoubleClick; break;
-    case NM_SETFOCUS: event = Event::GotFocus; break;
-    case NM_KILLFOCUS: event = Event::LostFocus; break;
-    default: event = Event::Change; break;  // controls of our own send their own codes
+    case TCN_SELCHANGE:
+      event = Event::Select;
+      break;
+    case NM_DBLCLK:
+      event = Event::DoubleClick;
+      break;
+    case NM_SETFOCUS:
+      event = Event::GotFocus;
+      break;
+    case NM_KILLFOCUS:
+      event = Event::LostFocus;
+      break;
+    default:
+      event = Event::Change;
+      break;  // controls of our own send their own codes
   }
   bool handled = control->events().Raise(event, args);
   result = args.position;

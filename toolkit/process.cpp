@@ -6,6 +6,7 @@ namespace tk {
 
 bool Process::Start(const std::wstring& commandLine, DWORD creationFlags,
                     STARTUPINFOW& startup) {
+  // CreateProcessW may write into the command line: it gets a copy of its own.
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
   PROCESS_INFORMATION info{};
@@ -13,15 +14,29 @@ bool Process::Start(const std::wstring& commandLine, DWORD creationFlags,
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
                       nullptr, &startup, &info))
     return false;
-  CloseHandle(info.hThread);
   handle_ = KernelHandle(info.hProcess);
+  thread_ = KernelHandle(info.hThread);
   id_ = info.dwProcessId;
+  holdsSelf_ = false;
   return true;
 }
 
 bool Process::IsActive() const {
+  if (holdsSelf_) return true;
   DWORD code = 0;
   return handle_ && GetExitCodeProcess(handle_.get(), &code) && code == STILL_ACTIVE;
+}
+
+void Process::Release() {
+  handle_.reset();
+  thread_.reset();
+  id_ = 0;
+  holdsSelf_ = false;
+}
+
+void Process::HoldCurrentProcess() {
+  Release();
+  holdsSelf_ = true;
 }
 
 }  // namespace tk

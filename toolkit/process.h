@@ -11,18 +11,25 @@ namespace tk {
 
 class Process {
  public:
-  // Starts the command line with no application name; false when creation failed.
+  // Starts the command line with no application name, no handle inheritance and the
+  // caller's environment and current directory; false when creation failed.
   bool Start(const std::wstring& commandLine, DWORD creationFlags, STARTUPINFOW& startup);
-  // True while a started process's exit code reads STILL_ACTIVE (259).
+  // True while the record holds the current process's pseudo-handle, or while the started
+  // process's exit code reads STILL_ACTIVE (259). An empty record is never active.
   bool IsActive() const;
-  void Release() { handle_.reset(); }
-  bool Started() const { return bool(handle_); }
-  HANDLE handle() const { return handle_.get(); }
+  // Empties the record, closing the process and thread handles.
+  void Release();
+  // Makes the record hold this process's own pseudo-handle, which always counts as active.
+  void HoldCurrentProcess();
+  bool Started() const { return bool(handle_) || holdsSelf_; }
+  HANDLE handle() const { return holdsSelf_ ? GetCurrentProcess() : handle_.get(); }
   DWORD id() const { return id_; }
 
  private:
   KernelHandle handle_;
+  KernelHandle thread_;
   DWORD id_ = 0;
+  bool holdsSelf_ = false;
 };
 
 }  // namespace tk

@@ -17,8 +17,7 @@ std::string Narrow(std::wstring_view utf16) {
   int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), nullptr, 0, nullptr,
                               nullptr);
   std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), out.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), out.data(), n, nullptr, nullptr);
   return out;
 }
 

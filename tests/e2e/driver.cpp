@@ -16,18 +16,17 @@
 namespace {
 
 std::string Utf8(const std::wstring& text) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr,
-                              nullptr);
+  int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), n, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), n, nullptr, nullptr);
   return out;
 }
 
 std::wstring TextOf(HWND hwnd) {
   wchar_t buffer[1024] = {};
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK,
-                      2000, nullptr);
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 2000,
+                      nullptr);
   return buffer;
 }
 
@@ -105,9 +104,7 @@ int main() {
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   if (argc < 2) return 2;
   const std::wstring command = argv[1];
-  auto number = [&](int i, DWORD fallback) {
-    return i < argc ? DWORD(_wtoi(argv[i])) : fallback;
-  };
+  auto number = [&](int i, DWORD fallback) { return i < argc ? DWORD(_wtoi(argv[i])) : fallback; };
   if (command == L"message-box") return MessageBoxCommand(number(2, 15000));
   if (command == L"no-message-box") {
     HWND box = WaitFor(FindMessageBox, number(2, 3000));

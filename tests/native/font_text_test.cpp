@@ -25,9 +25,8 @@ TEST(FontTextTest, ReadsSizeFaceAndOptions) {
 }
 
 TEST(FontTextTest, RefusesWhatItDoesNotUnderstand) {
-  for (const char* text : {"", "MS Sans Serif", "10", "10.", "x.Arial", "0.Arial",
-                           "10.Arial.Heavy", "10.Arial.CharSet=", "10.Arial.CharSet=300",
-                           "10.Arial.CharSet=2x"})
+  for (const char* text : {"", "MS Sans Serif", "10", "10.", "x.Arial", "0.Arial", "10.Arial.Heavy",
+                           "10.Arial.CharSet=", "10.Arial.CharSet=300", "10.Arial.CharSet=2x"})
     EXPECT_FALSE(tk::ParseFontText(text)) << text;
 }
 

@@ -90,9 +90,9 @@ TEST_F(ShellTest, AnyArgumentStartsTheGameOnceAfterTheBarAndTheSounds) {
   argumentCount = 2;
   ASSERT_TRUE(StartShell());
   wt::PumpFor(300);
-  EXPECT_THAT(sounds->log, ElementsAre("loop KzR\\flag.wav", "detect", "config check",
-                                       "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]",
-                                       "launch [bar]"));
+  EXPECT_THAT(sounds->log,
+              ElementsAre("loop KzR\\flag.wav", "detect", "config check",
+                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
 }
 
 TEST_F(ShellTest, WithoutArgumentsTheGameWaitsForAClick) {
@@ -122,9 +122,9 @@ TEST_F(ShellTest, ExitTwiceAndClosingTheBarShutDownOnce) {
   main->ButtonBar().pictbttn_Exit.Click();
   DestroyWindow(Bar());
   EXPECT_EQ(ShutdownRuns(), 1);
-  EXPECT_THAT(sounds->log, ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]",
-                                       "stop [bar]", "sync KzR\\swith.wav [bar]",
-                                       "loop KzR\\logo.wav [bar]"));
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "stop [bar]",
+                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]"));
   ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
   EXPECT_EQ(wt::QuitCode(), 0);
 }

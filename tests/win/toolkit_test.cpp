@@ -52,8 +52,8 @@ class ProbeForm : public tk::Form {
 TEST(FormTest, CreatesFromItsTemplateAndDecodesEventsInOnePlace) {
   ProbeForm form;
   ASSERT_TRUE(form.Create(nullptr));
-  EXPECT_THAT(form.log, ElementsAre("register", "form create", "button create", "edit create",
-                                    "created"));
+  EXPECT_THAT(form.log,
+              ElementsAre("register", "form create", "button create", "edit create", "created"));
   EXPECT_EQ(form.cb_Probe.Text(), L"Кнопка");
   EXPECT_EQ(form.FindControl(102), &form.textb_Probe);
 
@@ -204,9 +204,7 @@ class InstallKeyTest : public ::testing::Test {
                      reinterpret_cast<const BYTE*>(savedFolder->c_str()),
                      DWORD((savedFolder->size() + 1) * 2));
   }
-  bool KeyExists() const {
-    return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ));
-  }
+  bool KeyExists() const { return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ)); }
 };
 
 TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
@@ -221,8 +219,8 @@ TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
 
 TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &key, nullptr),
             ERROR_SUCCESS);
   tk::KeyHandle owned(key);
   const std::wstring folder = L"C:\\Игры\\Вольтран";

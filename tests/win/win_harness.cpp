@@ -21,8 +21,10 @@ void DeleteTree(const std::wstring& folder) {
       if (name == L"." || name == L"..") continue;
       std::wstring full = folder + name;
       SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(full + L"\\");
-      else DeleteFileW(full.c_str());
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        DeleteTree(full + L"\\");
+      else
+        DeleteFileW(full.c_str());
     } while (FindNextFileW(find, &data));
     FindClose(find);
   }
@@ -63,8 +65,8 @@ ScratchFolder::ScratchFolder() {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   static int counter = 0;
-  path_ = std::wstring(temp) + L"voltrane-test-" + std::to_wstring(GetCurrentProcessId()) +
-          L"-" + std::to_wstring(++counter) + L"\\";
+  path_ = std::wstring(temp) + L"voltrane-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+          std::to_wstring(++counter) + L"\\";
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 
@@ -79,8 +81,8 @@ void ScratchFolder::Write(const std::wstring& name, const std::string& bytes) co
 }
 
 std::string ScratchFolder::Read(const std::wstring& name) const {
-  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, 0, nullptr);
+  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return {};
   std::string bytes(GetFileSize(f, nullptr), '\0');
   DWORD read = 0;
@@ -121,7 +123,7 @@ MessageBoxRecorder::~MessageBoxRecorder() { tk::SetMessageBoxHook(nullptr); }
 
 SoundRecorder::SoundRecorder(std::wstring base) : base_(std::move(base)) {
   tk::SetSoundObserver([this](tk::SoundRequest request, const std::wstring& path) {
-    std::string entry = request == tk::SoundRequest::StopAll ? "stop"
+    std::string entry = request == tk::SoundRequest::StopAll    ? "stop"
                         : request == tk::SoundRequest::PlaySync ? "sync "
                                                                 : "loop ";
     if (request != tk::SoundRequest::StopAll) {
