@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "setup_form.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_button.h"
 #include "toolkit/process.h"
@@ -17,6 +18,7 @@ class ButtonBarForm : public tk::Form {
 
   MainForm& Main() { return main_; }
   tk::Process& GameProcess() { return gameProcess_; }
+  SetupForm& Setup() { return setup_; }
   // True while the last game started is still running: every click is then ignored.
   bool IsBusy() const { return gameProcess_.IsActive(); }
   // Centred horizontally, its top at 77 % of the screen height.
@@ -35,4 +37,5 @@ class ButtonBarForm : public tk::Form {
 
   MainForm& main_;
   tk::Process gameProcess_;
+  SetupForm setup_;
 };

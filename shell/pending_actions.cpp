@@ -4,4 +4,3 @@
 bool DetectSoundCard() { return false; }
 void LaunchGame(ButtonBarForm&) {}
 void ShowHelp(ButtonBarForm&) {}
-void ShowSetup(ButtonBarForm&) {}

@@ -12,7 +12,7 @@ namespace tk {
 
 namespace {
 
-constexpr UINT kUserMessage = WM_APP + 1;
+constexpr UINT kUserMessage = kUserEventMessage;
 
 std::set<HWND>& ModelessForms() {
   static std::set<HWND> forms;

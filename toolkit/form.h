@@ -19,6 +19,9 @@ namespace tk {
 
 class Timer;
 
+// The window message that carries a form's user event; other threads may post it.
+inline constexpr UINT kUserEventMessage = WM_APP + 1;
+
 class Form {
  public:
   explicit Form(std::wstring templateName);

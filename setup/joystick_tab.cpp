@@ -1,0 +1,6 @@
+#include "joystick_tab.h"
+
+void JoystickTab::Register() {
+  SetFont("8.MS Sans Serif");
+  SetName("JoystickTab");
+}

@@ -1,0 +1,6 @@
+#include "keyboard_tab.h"
+
+void KeyboardTab::Register() {
+  SetFont("8.MS Sans Serif");
+  SetName("KeyboardTab");
+}

@@ -1,0 +1,6 @@
+#include "mouse_tab.h"
+
+void MouseTab::Register() {
+  SetFont("8.MS Sans Serif");
+  SetName("MouseTab");
+}

@@ -1,0 +1,6 @@
+#include "sound_tab.h"
+
+void SoundTab::Register() {
+  SetFont("8.MS Sans Serif");
+  SetName("SoundTab");
+}

@@ -1,0 +1,100 @@
+#include "system_tab.h"
+
+#include "install_settings.h"
+#include "setup_section.h"
+#include "toolkit/text.h"
+
+const wchar_t* const kGeneralComment =
+    L"Различные параметры окружения, в том числе устанавливаемые\n"
+    L"данной системой настройки, могут быть изменены в процессе\n"
+    L"игры. Сюда относится громкость звука, музыки, яркость\n"
+    L"изображения и т. п. Для настройки в процессе игры\n"
+    L"используйте пункт меню \"опции\". Выйти в меню можно в любой\n"
+    L"момент игры, нажав Esc.";
+
+SystemTab::SystemTab()
+    : tk::Form(L"ID_SystemTab"),
+      controllerType_(KzSetupSection::GetControlsEntry("ControllerType")) {}
+
+void SystemTab::Register() {
+  SetFont("8.MS Sans Serif");
+  SetName("SystemTab");
+  BindControls();
+  OnControllerClick(optb_KbdOnly, 0);
+  OnControllerClick(optb_KbdAndMouse, 1);
+  OnControllerClick(optb_KbdAndJoystick, 2);
+  OnControllerClick(optb_KbdAndGamePad, 4);  // 3 has no button and is never written here
+  checkbox_NameChangeEnabled.On(tk::Event::Click, [this](tk::EventArgs&) {
+    textb_CfgName.Enable(checkbox_NameChangeEnabled.IsChecked());
+    return true;
+  });
+  RegisterNameHandlers();
+  label_GeneralComment.On(tk::Event::Create, [this](tk::EventArgs&) {
+    label_GeneralComment.SetText(kGeneralComment);
+    return true;
+  });
+  On(tk::Event::Create, [this](tk::EventArgs&) {
+    ShowControllerType();
+    return false;
+  });
+}
+
+void SystemTab::Created() { ShowWindow(hwnd(), SW_SHOW); }
+
+void SystemTab::BindControls() {
+  Bind(label_CfgName, 101, "label_CfgName");
+  Bind(textb_CfgName, 102, "textb_CfgName");
+  Bind(checkbox_NameChangeEnabled, 103, "checkbox_NameChangeEnabled");
+  Bind(groupb_ControllerType, 104, "groupb_ControllerType");
+  Bind(optb_KbdOnly, 105, "optb_KbdOnly");
+  Bind(optb_KbdAndMouse, 106, "optb_KbdAndMouse");
+  Bind(optb_KbdAndJoystick, 107, "optb_KbdAndJoystick");
+  Bind(optb_KbdAndGamePad, 108, "optb_KbdAndGamePad");
+  Bind(label_GeneralComment, 109, "label_GeneralComment");
+}
+
+void SystemTab::OnControllerClick(tk::OptionButton& button, int controllerType) {
+  button.On(tk::Event::Click, [this, controllerType](tk::EventArgs&) {
+    if (controllerType_) controllerType_->value = controllerType;
+    return true;
+  });
+}
+
+// The name is taken as typed, on every change: each keystroke rewrites "Cfg Name". Closing
+// the page stores it once more.
+void SystemTab::RegisterNameHandlers() {
+  textb_CfgName.On(tk::Event::Create, [this](tk::EventArgs&) {
+    LoadCfgName();
+    textb_CfgName.SetText(tk::Widen(CurrentCfgName()));
+    return true;
+  });
+  textb_CfgName.On(tk::Event::Change, [this](tk::EventArgs&) {
+    StoreTypedName();
+    return true;
+  });
+  textb_CfgName.On(tk::Event::Destroy, [this](tk::EventArgs&) {
+    StoreTypedName();
+    return true;
+  });
+}
+
+void SystemTab::StoreTypedName() { StoreCfgName(tk::Narrow(textb_CfgName.Text())); }
+
+// Type 3 and every value outside the table show as keyboard and mouse; showing changes nothing.
+void SystemTab::ShowControllerType() {
+  const int type = controllerType_ ? controllerType_->value : 1;
+  switch (type) {
+    case 0:
+      optb_KbdOnly.SetChecked(true);
+      break;
+    case 2:
+      optb_KbdAndJoystick.SetChecked(true);
+      break;
+    case 4:
+      optb_KbdAndGamePad.SetChecked(true);
+      break;
+    default:
+      optb_KbdAndMouse.SetChecked(true);
+      break;
+  }
+}

@@ -1,0 +1,209 @@
+#include "setup_fixture.h"
+
+#include <commctrl.h>
+
+#include "install_settings.h"
+#include "setup_section.h"
+#include "toolkit/text.h"
+
+namespace {
+
+ModalScript* activeScript = nullptr;
+const wchar_t* const kKeyPath = L"SOFTWARE\\Kestrelwood\\Voltrane";
+
+tk::KeyHandle CreateInstallKey() {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                  nullptr);
+  return tk::KeyHandle(key);
+}
+
+std::optional<std::wstring> ReadCfgNameValue() {
+  wchar_t data[512] = {};
+  DWORD size = sizeof data;
+  if (RegGetValueW(HKEY_CURRENT_USER, kKeyPath, L"Cfg Name", RRF_RT_REG_SZ, nullptr, data, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return std::wstring(data);
+}
+
+}  // namespace
+
+ModalScript::ModalScript(std::vector<ModalStep> steps, HWND* closeOnTimeout, DWORD limitMs)
+    : steps_(std::move(steps)),
+      closeOnTimeout_(closeOnTimeout),
+      start_(GetTickCount()),
+      limitMs_(limitMs) {
+  activeScript = this;
+  timer_ = SetTimer(nullptr, 0, 15, &ModalScript::OnTimer);
+}
+
+ModalScript::~ModalScript() {
+  KillTimer(nullptr, timer_);
+  activeScript = nullptr;
+}
+
+void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (activeScript) activeScript->Tick();
+}
+
+void ModalScript::Tick() {
+  if (inStep_ || Finished()) return;
+  if (GetTickCount() - start_ > limitMs_) {
+    timedOut_ = true;
+    next_ = steps_.size();
+    if (*closeOnTimeout_) PostMessageW(*closeOnTimeout_, WM_CLOSE, 0, 0);
+    return;
+  }
+  inStep_ = true;
+  if (steps_[next_]()) ++next_;
+  inStep_ = false;
+}
+
+void SetupTest::SetUp() {
+  ShellTest::SetUp();
+  savedCfgName_ = ReadCfgNameValue();
+  SetRegistryCfgName(kCfgName);
+  for (int i = 1; i <= 4; ++i) {
+    const std::wstring name = L"KzR\\g_spd" + std::to_wstring(i) + L".ico";
+    install.CopyIn(wt::TestProgramDir() + name, name);
+  }
+  actions.showSetup = ShowSetup;
+}
+
+void SetupTest::TearDown() {
+  ShellTest::TearDown();
+  if (savedCfgName_)
+    SetRegistryCfgName(*savedCfgName_);
+  else
+    RegDeleteKeyW(HKEY_CURRENT_USER, kKeyPath);
+}
+
+void SetupTest::WriteConfig(const std::function<void()>& tweak, const std::wstring& name) {
+  KzSetupSection::SetDefaults(nullptr, nullptr);
+  if (tweak) tweak();
+  ASSERT_TRUE(KzSetupSection::SaveConfig(tk::Narrow(install.Join(name))));
+}
+
+std::string SetupTest::ConfigBytes(const std::wstring& name) const {
+  return install.Exists(name) ? install.Read(name) : std::string("(missing)");
+}
+
+bool SetupTest::OpenSetup(std::vector<ModalStep> steps) {
+  setupWindow_ = nullptr;
+  ModalScript script(std::move(steps), &setupWindow_);
+  main->ButtonBar().pictbttn_Setup.Click();
+  setupWindow_ = nullptr;
+  return script.Finished() && !script.TimedOut() && !Form().hwnd();
+}
+
+ModalStep SetupTest::WhenOpen() {
+  return [this] {
+    setupWindow_ = Form().hwnd();
+    return setupWindow_ && IsWindowVisible(setupWindow_);
+  };
+}
+
+ModalStep SetupTest::Do(std::function<void()> action) {
+  return [action = std::move(action)] {
+    action();
+    return true;
+  };
+}
+
+// Posted to the focused window, so that the modal loop's dialog navigation sees the key.
+ModalStep SetupTest::PressKey(WORD key) {
+  return [this, key] {
+    HWND target = GetFocus() ? GetFocus() : Form().hwnd();
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 1 | 0xC0000000);
+    return true;
+  };
+}
+
+ModalStep SetupTest::CloseBox() {
+  return [this] {
+    PostMessageW(Form().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return true;
+  };
+}
+
+// As a click on the tab does: the selection changes, then the control notifies its parent.
+ModalStep SetupTest::SelectTab(int index) {
+  return [this, index] {
+    tk::TabControl& tabs = Form().tabctrl_1;
+    tabs.Send(TCM_SETCURSEL, WPARAM(index));
+    NMHDR header{tabs.hwnd(), UINT_PTR(tabs.id()), UINT(TCN_SELCHANGE)};
+    SendMessageW(Form().hwnd(), WM_NOTIFY, WPARAM(tabs.id()), reinterpret_cast<LPARAM>(&header));
+    return true;
+  };
+}
+
+std::optional<std::wstring> SetupTest::RegistryCfgName() const { return ReadCfgNameValue(); }
+
+void SetupTest::SetRegistryCfgName(const std::wstring& name) const {
+  tk::KeyHandle key = CreateInstallKey();
+  RegSetValueExW(key.get(), L"Cfg Name", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
+                 DWORD((name.size() + 1) * sizeof(wchar_t)));
+}
+
+std::vector<DWORD> IconPixels(HICON icon) {
+  std::vector<DWORD> pixels;
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return pixels;
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+  BITMAPINFO header{};
+  header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  header.bmiHeader.biWidth = bitmap.bmWidth;
+  header.bmiHeader.biHeight = -bitmap.bmHeight;
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 32;
+  pixels.resize(size_t(bitmap.bmWidth) * size_t(bitmap.bmHeight));
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, UINT(bitmap.bmHeight), pixels.data(), &header,
+            DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return pixels;
+}
+
+std::vector<DWORD> ResourceIconPixels(int number) {
+  tk::IconHandle icon(static_cast<HICON>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+  return IconPixels(icon.get());
+}
+
+std::vector<DWORD> FileIconPixels(const std::wstring& path, int size) {
+  tk::IconHandle icon(static_cast<HICON>(
+      LoadImageW(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+  return IconPixels(icon.get());
+}
+
+namespace {
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+BOOL CALLBACK CountTopLevel(HWND hwnd, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  EnumChildWindows(hwnd, &CountChild, counter);  // enumerates all descendants
+  return TRUE;
+}
+}  // namespace
+
+int ThreadWindowCount() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountTopLevel, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+int KernelHandleCount() {
+  int count = 0;
+  for (ULONG_PTR value = 4; value < 0x10000; value += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
+  }
+  return count;
+}

@@ -1,0 +1,80 @@
+// The setup dialog opened through the shell's Setup button on a scratch installation whose
+// installation key names its configuration file. The dialog runs its own modal loop, so the
+// test drives it from inside with a script of steps run by a thread timer.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "setup_form.h"
+#include "shell_fixture.h"
+
+// A step returns false to be run again at the next tick (waiting for something).
+using ModalStep = std::function<bool()>;
+
+// Runs the steps one after the other from a thread timer, which every message loop of the
+// thread dispatches, modal ones included. A script that is not done within its time limit
+// closes the setup window, so that a broken dialog fails the test instead of hanging it.
+class ModalScript {
+ public:
+  ModalScript(std::vector<ModalStep> steps, HWND* closeOnTimeout, DWORD limitMs = 30000);
+  ~ModalScript();
+  bool Finished() const { return next_ == steps_.size(); }
+  bool TimedOut() const { return timedOut_; }
+
+ private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
+
+  std::vector<ModalStep> steps_;
+  size_t next_ = 0;
+  HWND* closeOnTimeout_;
+  DWORD start_;
+  DWORD limitMs_;
+  UINT_PTR timer_;
+  bool inStep_ = false;
+  bool timedOut_ = false;
+};
+
+class SetupTest : public ShellTest {
+ protected:
+  static constexpr const wchar_t* kCfgName = L"voltrane.cfg";
+
+  void SetUp() override;
+  void TearDown() override;
+
+  // Writes the configuration file from the defaults, changed by `tweak` (which edits the
+  // current tables), then reloads nothing: the Setup button reads it.
+  void WriteConfig(const std::function<void()>& tweak = {}, const std::wstring& name = kCfgName);
+  std::string ConfigBytes(const std::wstring& name = kCfgName) const;
+
+  // Clicks the Setup button and runs the steps while the dialog is open; the last step must
+  // close it. True when every step ran and the dialog closed.
+  bool OpenSetup(std::vector<ModalStep> steps);
+  SetupForm& Form() { return main->ButtonBar().Setup(); }
+
+  // Steps.
+  ModalStep WhenOpen();
+  static ModalStep Do(std::function<void()> action);
+  ModalStep PressKey(WORD key);
+  ModalStep CloseBox();
+  ModalStep SelectTab(int index);
+
+  std::optional<std::wstring> RegistryCfgName() const;
+  void SetRegistryCfgName(const std::wstring& name) const;
+
+ private:
+  std::optional<std::wstring> savedCfgName_;
+  HWND setupWindow_ = nullptr;
+};
+
+// The pixels of an icon's colour plane, to tell icons apart by their looks.
+std::vector<DWORD> IconPixels(HICON icon);
+std::vector<DWORD> ResourceIconPixels(int number);
+std::vector<DWORD> FileIconPixels(const std::wstring& path, int size);
+// The windows of this thread, children included.
+int ThreadWindowCount();
+// Handle values that name an open kernel object of this process.
+int KernelHandleCount();

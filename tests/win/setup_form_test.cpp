@@ -1,0 +1,177 @@
+// The setup dialog as the Setup button opens it: layout, tabs and pages, the page icon, the
+// animation, the save question on closing, and what nothing may leak across openings.
+#include <gmock/gmock.h>
+
+#include "screen_tab.h"
+#include "setup_fixture.h"
+#include "setup_section.h"
+#include "toolkit/handles.h"
+
+namespace {
+
+RECT InDialogUnits(HWND dialog, int x, int y, int w, int h) {
+  RECT r{x, y, x + w, y + h};
+  MapDialogRect(dialog, &r);
+  return r;
+}
+
+RECT ClientRectIn(HWND parent, HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int VisiblePage(SetupForm& form) {
+  int shown = -1, count = 0;
+  for (int i = 0; i < kSetupPages; ++i)
+    if (IsWindowVisible(form.Page(i)->hwnd())) shown = i, ++count;
+  return count == 1 ? shown : -1 - count;
+}
+
+TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithoutAQuestion) {
+  WriteConfig();
+  const std::string before = ConfigBytes();
+  ASSERT_TRUE(StartShell());
+  SetupForm& form = Form();
+  const wchar_t* captions[] = {L"Экран",  L"Звук", L"Клавиатура", L"Мышь", L"Джойстик и Game Pad",
+                               L"Система"};
+  const char* pageNames[] = {"ScreenTab", "SoundTab",    "KeyboardTab",
+                             "MouseTab",  "JoystickTab", "SystemTab"};
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), Do([&] {
+         HWND dialog = form.hwnd();
+         EXPECT_EQ(GetWindow(dialog, GW_OWNER), Bar());
+         EXPECT_EQ(form.name(), "SetupForm");
+         EXPECT_EQ(GetWindowTextLengthW(dialog), 0);
+         EXPECT_NE(GetWindowLongPtrW(dialog, GWL_STYLE) & WS_SYSMENU, 0);
+         // Controls at their places in dialog units.
+         struct {
+           tk::Control& control;
+           int id;
+           const char* name;
+           RECT units;
+         } controls[] = {
+             {form.tabctrl_1, 101, "tabctrl_1", InDialogUnits(dialog, 3, 54, 380, 175)},
+             {form.pictb_Animation, 102, "pictb_Animation", InDialogUnits(dialog, 0, 6, 21, 20)},
+             {form.pictb_TabIcon, 103, "pictb_TabIcon", InDialogUnits(dialog, 331, 20, 22, 20)}};
+         for (auto& c : controls) {
+           EXPECT_EQ(c.control.id(), c.id);
+           EXPECT_EQ(c.control.name(), c.name);
+           RECT at = ClientRectIn(dialog, c.control.hwnd());
+           EXPECT_EQ(at.top, c.units.top) << c.name;
+           if (c.id != 102) EXPECT_EQ(at.left, c.units.left) << c.name;  // the animation moves
+         }
+         RECT tab = ClientRectIn(dialog, form.tabctrl_1.hwnd());
+         EXPECT_EQ(tab.right - tab.left, controls[0].units.right - controls[0].units.left);
+         // Centred on the whole screen.
+         RECT outer{};
+         GetWindowRect(dialog, &outer);
+         EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+         EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+         // Six tabs over six pages, each page a child of the form inside the display area.
+         ASSERT_EQ(form.tabctrl_1.Count(), kSetupPages);
+         const RECT area = form.tabctrl_1.DisplayArea();
+         for (int i = 0; i < kSetupPages; ++i) {
+           EXPECT_EQ(form.tabctrl_1.Caption(i), captions[i]);
+           ASSERT_NE(form.Page(i), nullptr);
+           EXPECT_EQ(form.Page(i)->name(), pageNames[i]);
+           EXPECT_EQ(GetParent(form.Page(i)->hwnd()), dialog);
+           EXPECT_EQ(form.tabctrl_1.Page(i), form.Page(i)->hwnd());
+         }
+         RECT page = ClientRectIn(dialog, form.Page(0)->hwnd());
+         EXPECT_EQ(page.left, area.left);
+         EXPECT_EQ(page.top, area.top);
+         EXPECT_EQ(form.tabctrl_1.Selected(), 0);
+         EXPECT_EQ(VisiblePage(form), 0);
+         // Window icon and the first page's icon.
+         EXPECT_EQ(
+             IconPixels(reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0))),
+             ResourceIconPixels(100));
+         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(102));
+       }),
+       SelectTab(3), Do([&] {
+         EXPECT_EQ(VisiblePage(form), 3);
+         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(103));
+         EXPECT_NE(ResourceIconPixels(103), ResourceIconPixels(106));
+       }),
+       SelectTab(1), Do([&] {
+         EXPECT_EQ(VisiblePage(form), 1);
+         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(106));
+       }),
+       SelectTab(5), Do([&] {
+         EXPECT_EQ(VisiblePage(form), 5);
+         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(107));
+       }),
+       PressKey(VK_ESCAPE)}));
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(ConfigBytes(), before);
+}
+
+TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  SetupForm& form = Form();
+  std::vector<int> xs;
+  std::vector<int> shown;  // the frame index of the icon after each tick
+  int right = 0, afterTicks = 0, afterWait = 0;
+  DWORD waitStart = 0;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), Do([&] {
+         // Before the worker's first tick: at the left edge, showing the form's icon.
+         EXPECT_EQ(form.pictb_Animation.Position().x, 0);
+         EXPECT_EQ(form.pictb_Animation.Icon(), form.WindowIcon());
+         EXPECT_TRUE(form.Animation().Running());
+         RECT outer{};
+         GetWindowRect(form.hwnd(), &outer);
+         right = 65 * (outer.right - outer.left) / 100 - 72;
+         EXPECT_EQ(form.Animation().RightBound(), right);
+         for (int i = 0; i < kAnimationFrames; ++i)
+           EXPECT_EQ(
+               IconPixels(form.Animation().FrameIcon(i)),
+               FileIconPixels(install.Join(L"KzR\\g_spd" + std::to_wstring(i + 1) + L".ico"), 64))
+               << i;
+         // Ticks sent straight to the form; the worker's own ticks wait in the queue meanwhile.
+         const int y = form.pictb_Animation.Position().y;
+         const int ticks = 2 * (right / 4) + 4;
+         for (int k = 0; k < ticks; ++k) {
+           SendMessageW(form.hwnd(), tk::kUserEventMessage, 0, 0);
+           xs.push_back(form.pictb_Animation.Position().x);
+           int frame = -1;
+           for (int i = 0; i < kAnimationFrames; ++i)
+             if (form.pictb_Animation.Icon() == form.Animation().FrameIcon(i)) frame = i;
+           shown.push_back(frame);
+           EXPECT_EQ(form.pictb_Animation.Position().y, y);
+         }
+         afterTicks = xs.back();
+       }),
+       [&] {
+         // Then the worker alone, for a second.
+         if (!waitStart) waitStart = GetTickCount();
+         if (GetTickCount() - waitStart < 1000) return false;
+         afterWait = form.pictb_Animation.Position().x;
+         return true;
+       },
+       PressKey(VK_ESCAPE)}));
+  ASSERT_GT(right, 100);
+  // 4, 8, ... up to the first x at or beyond the right bound, one tick there, back in steps
+  // of 4 down to 12 (the first x at or below 15), one tick there, then rightward again.
+  const int peak = (right + 3) / 4 * 4;
+  std::vector<int> expected;
+  for (int x = 4; x <= peak; x += 4) expected.push_back(x);
+  expected.push_back(peak);
+  for (int x = peak - 4; x >= 12; x -= 4) expected.push_back(x);
+  expected.push_back(12);
+  for (int x = 16; expected.size() < xs.size(); x += 4) expected.push_back(x);
+  for (size_t k = 0; k < xs.size(); ++k) ASSERT_EQ(xs[k], expected[k]) << "tick " << k;
+  // The frames in order from g_spd1, the first frame shown.
+  for (size_t k = 0; k < shown.size(); ++k) ASSERT_EQ(shown[k], int(k % 4)) << k;
+  // About five ticks of the worker in that second.
+  EXPECT_GE(afterWait - afterTicks, 3 * 4);
+  EXPECT_LE(afterWait - afterTicks, 7 * 4);
+  // After closing: no worker, no frames.
+  EXPECT_FALSE(form.Animation().Running());
+  for (int i = 0; i < kAnimationFrames; ++i) EXPECT_EQ(form.Animation().FrameIcon(i), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,10 @@
+// A frame with an optional caption around a group of controls.
+#pragma once
+
+#include "control.h"
+
+namespace tk {
+
+class GroupBox : public Control {};
+
+}  // namespace tk
