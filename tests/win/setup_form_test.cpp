@@ -175,3 +175,30 @@ TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not run by the suite: keeps each page and the real save question on the screen for a few
+// seconds, so that screenshots can be taken (--gtest_also_run_disabled_tests).
+TEST_F(SetupTest, DISABLED_ShowsThePagesAndTheQuestionForScreenshots) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  tk::SetMessageBoxHook(nullptr);
+  DWORD since = 0;
+  auto hold = [&since](DWORD ms) -> ModalStep {
+    return [&since, ms] {
+      if (!since) since = GetTickCount();
+      if (GetTickCount() - since < ms) return false;
+      since = 0;
+      return true;
+    };
+  };
+  ASSERT_TRUE(OpenSetup({WhenOpen(), hold(3000), SelectTab(5), hold(3000),
+                         Do([&] { Form().Screen()->optb_800x600.Click(); }), PressKey(VK_ESCAPE),
+                         hold(3000), Do([] {
+                           HWND box = FindWindowW(L"#32770", nullptr);
+                           if (box) PostMessageW(box, WM_COMMAND, IDNO, 0);
+                         })}));
+}
+
+}  // namespace

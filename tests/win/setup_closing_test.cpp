@@ -1,0 +1,134 @@
+// Closing the setup dialog: the save question, what Yes and No write, a save that fails, and
+// that opening and closing it leaves nothing behind.
+#include <gmock/gmock.h>
+
+#include "install_settings.h"
+#include "screen_tab.h"
+#include "setup_fixture.h"
+#include "setup_section.h"
+#include "system_tab.h"
+#include "toolkit/handles.h"
+#include "toolkit/text.h"
+
+namespace {
+
+int LoadedValue(const std::wstring& path, const char* section, const char* key) {
+  EXPECT_TRUE(KzSetupSection::LoadConfigFile(tk::Narrow(path)));
+  KzSetupEntry* entry = std::string(section) == "Screen Setup"
+                            ? KzSetupSection::GetScreen_SetupEntry(key)
+                            : KzSetupSection::GetControlsEntry(key);
+  return entry ? entry->value : -1;
+}
+
+TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
+  WriteConfig();
+  const std::string before = ConfigBytes();
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDNO;
+  HWND dialog = nullptr;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           dialog = Form().hwnd();
+                           Form().Screen()->optb_800x600.Click();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].owner, dialog);
+  EXPECT_EQ(boxes.shown[0].text, L"Конфигурация изменена. Сохранить изменения?");
+  EXPECT_EQ(boxes.shown[0].caption, std::optional<std::wstring>(L""));
+  EXPECT_EQ(boxes.shown[0].type, UINT(MB_ICONEXCLAMATION | MB_YESNO));
+  EXPECT_EQ(ConfigBytes(), before);
+
+  // The next opening shows the file's values again; the close box asks the same.
+  bool smallChecked = false;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           dialog = Form().hwnd();
+                           smallChecked = Form().Screen()->optb_640x480.IsChecked();
+                           Form().Screen()->optb_800x600.Click();
+                         }),
+                         CloseBox()}));
+  EXPECT_TRUE(smallChecked);
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[1].owner, dialog);
+  EXPECT_EQ(boxes.shown[1].text, boxes.shown[0].text);
+  EXPECT_EQ(boxes.shown[1].caption, boxes.shown[0].caption);
+  EXPECT_EQ(boxes.shown[1].type, boxes.shown[0].type);
+  EXPECT_EQ(ConfigBytes(), before);
+
+  // A change taken back is no change: contents are compared, not clicks.
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           Form().Screen()->optb_800x600.Click();
+                           Form().Screen()->optb_640x480.Click();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(ConfigBytes(), before);
+}
+
+TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), Do([&] { Form().Screen()->optb_800x600.Click(); }), PressKey(VK_ESCAPE)}));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenWidth"), 800);
+  EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenHeight"), 600);
+  const std::string saved = ConfigBytes();
+
+  // Renamed on the System page: the same tables go to the new name, the old file stays.
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
+                           SystemTab& page = *Form().System();
+                           page.checkbox_NameChangeEnabled.Click();
+                           page.textb_CfgName.SetText(L"second.cfg");
+                           page.optb_KbdAndGamePad.Click();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(ConfigBytes(), saved);
+  ASSERT_TRUE(install.Exists(L"second.cfg"));
+  EXPECT_EQ(LoadedValue(install.Join(L"second.cfg"), "Controls", "ControllerType"), 4);
+  EXPECT_EQ(LoadedValue(install.Join(L"second.cfg"), "Screen Setup", "ScreenWidth"), 800);
+  EXPECT_EQ(RegistryCfgName(), std::optional<std::wstring>(L"second.cfg"));
+}
+
+TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
+  WriteConfig();
+  const std::string before = ConfigBytes();
+  SetFileAttributesW(install.Join(kCfgName).c_str(), FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  HWND dialog = nullptr;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           dialog = Form().hwnd();
+                           Form().Screen()->optb_800x600.Click();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  const tk::MessageBoxRequest& failure = boxes.shown[1];
+  EXPECT_EQ(failure.owner, dialog);
+  EXPECT_EQ(failure.text,
+            L"Не удалось записать файл конфигурации «voltrane.cfg». Изменения не сохранены.");
+  EXPECT_EQ(failure.type, UINT(MB_ICONERROR | MB_OK));
+  EXPECT_EQ(ConfigBytes(), before);
+}
+
+TEST_F(SetupTest, OpeningAndClosingAHundredTimesLeavesNothingBehind) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  const std::vector<ModalStep> visit = {WhenOpen(), SelectTab(5), SelectTab(2),
+                                        PressKey(VK_ESCAPE)};
+  ASSERT_TRUE(OpenSetup(visit));  // the first opening registers classes and loads libraries
+  const int handles = KernelHandleCount(), windows = ThreadWindowCount();
+  const long gdi = tk::LiveObjects::Gdi(), user = tk::LiveObjects::User();
+  ASSERT_GT(handles, 0);
+  ASSERT_GT(windows, 0);
+  for (int i = 0; i < 100; ++i) ASSERT_TRUE(OpenSetup(visit)) << i;
+  EXPECT_EQ(KernelHandleCount(), handles);
+  EXPECT_EQ(ThreadWindowCount(), windows);
+  EXPECT_EQ(tk::LiveObjects::Gdi(), gdi);
+  EXPECT_EQ(tk::LiveObjects::User(), user);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// The Screen and System pages of the setup dialog, driven through their real controls.
+#include <gmock/gmock.h>
+
+#include "install_settings.h"
+#include "screen_tab.h"
+#include "setup_fixture.h"
+#include "setup_section.h"
+#include "system_tab.h"
+#include "toolkit/text.h"
+
+namespace {
+
+void SetScreen(int width, int height) {
+  KzSetupSection::GetScreen_SetupEntry("ScreenWidth")->value = width;
+  KzSetupSection::GetScreen_SetupEntry("ScreenHeight")->value = height;
+}
+
+void SetControllerType(int type) {
+  KzSetupSection::GetControlsEntry("ControllerType")->value = type;
+}
+
+struct KeyDown {
+  HWND hwnd;
+  WPARAM key;
+  LPARAM data;
+  bool operator==(const KeyDown&) const = default;
+};
+
+// The key-down messages that the thread's message loops take from the queue.
+class KeyDownRecorder {
+ public:
+  KeyDownRecorder() {
+    active = this;
+    hook_ = SetWindowsHookExW(WH_GETMESSAGE, &Proc, nullptr, GetCurrentThreadId());
+  }
+  ~KeyDownRecorder() {
+    UnhookWindowsHookEx(hook_);
+    active = nullptr;
+  }
+  std::vector<KeyDown> seen;
+
+ private:
+  static LRESULT CALLBACK Proc(int code, WPARAM w, LPARAM l) {
+    auto* msg = reinterpret_cast<MSG*>(l);
+    if (code == HC_ACTION && w == PM_REMOVE && msg->message == WM_KEYDOWN && active)
+      active->seen.push_back({msg->hwnd, msg->wParam, msg->lParam});
+    return CallNextHookEx(nullptr, code, w, l);
+  }
+  static inline KeyDownRecorder* active = nullptr;
+  HHOOK hook_;
+};
+
+int Current(const char* key) { return KzSetupSection::GetScreen_SetupEntry(key)->value; }
+
+TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
+  WriteConfig([] { SetScreen(1024, 768); });
+  const std::string wide = ConfigBytes();
+  ASSERT_TRUE(StartShell());
+  bool small = false, large = true;
+  HWND pageWindow = nullptr;
+  KeyDownRecorder keys;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           ScreenTab& page = *Form().Screen();
+                           EXPECT_EQ(page.name(), "ScreenTab");
+                           EXPECT_EQ(page.optb_640x480.Text(), L"Pentium");
+                           EXPECT_EQ(page.optb_800x600.Text(), L"Pentium II");
+                           EXPECT_EQ(page.optb_800x600.id(), 103);
+                           small = page.optb_640x480.IsChecked();
+                           large = page.optb_800x600.IsChecked();
+                           pageWindow = page.hwnd();
+                           EXPECT_EQ(Current("ScreenWidth"), 1024);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_TRUE(small);
+  EXPECT_FALSE(large);
+  // The Tab key the page posts to itself, through the dialog's message loop.
+  EXPECT_THAT(keys.seen, ::testing::Contains(KeyDown{pageWindow, VK_TAB, 0}));
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(ConfigBytes(), wide);
+
+  // 800 x 480: "Pentium II"; clicking it writes both entries.
+  WriteConfig([] { SetScreen(800, 480); });
+  boxes.answer = IDYES;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           ScreenTab& page = *Form().Screen();
+                           small = page.optb_640x480.IsChecked();
+                           large = page.optb_800x600.IsChecked();
+                           page.optb_800x600.Click();
+                           EXPECT_EQ(Current("ScreenWidth"), 800);
+                           EXPECT_EQ(Current("ScreenHeight"), 600);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_FALSE(small);
+  EXPECT_TRUE(large);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  ASSERT_TRUE(KzSetupSection::LoadConfigFile(tk::Narrow(install.Join(kCfgName))));
+  EXPECT_EQ(Current("ScreenHeight"), 600);
+
+  // "Pentium" on 640 x 480 writes what is there already: no change.
+  WriteConfig([] { SetScreen(640, 480); });
+  bool changed = true;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           Form().Screen()->optb_640x480.Click();
+                           changed = KzSetupSection::IsConfigChanged();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_FALSE(changed);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
+  WriteConfig([] { SetControllerType(3); });
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> typed, stored;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
+                           SystemTab& page = *Form().System();
+                           EXPECT_EQ(page.name(), "SystemTab");
+                           EXPECT_TRUE(IsWindowVisible(page.hwnd()));
+                           EXPECT_EQ(page.label_CfgName.Text(), L"Имя файла конфигурации:");
+                           EXPECT_EQ(page.checkbox_NameChangeEnabled.Text(),
+                                     L"Менять имя файла разрешено");
+                           EXPECT_EQ(page.groupb_ControllerType.Text(), L"Управление:");
+                           EXPECT_EQ(page.optb_KbdOnly.Text(), L"Только клавиатура");
+                           EXPECT_EQ(page.optb_KbdAndJoystick.Text(), L"Клавиатура и джойстик");
+                           EXPECT_EQ(page.optb_KbdAndGamePad.Text(), L"Клавиатура и Game Pad");
+                           EXPECT_EQ(page.label_GeneralComment.Text(), kGeneralComment);
+                           EXPECT_EQ(page.label_GeneralComment.id(), 109);
+                           // Type 3 shows as keyboard and mouse and stays 3.
+                           EXPECT_TRUE(page.optb_KbdAndMouse.IsChecked());
+                           EXPECT_FALSE(page.optb_KbdOnly.IsChecked());
+                           EXPECT_FALSE(page.optb_KbdAndGamePad.IsChecked());
+                           EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 3);
+                           EXPECT_EQ(page.textb_CfgName.Text(), kCfgName);
+                           EXPECT_FALSE(page.textb_CfgName.IsEnabled());
+                           EXPECT_FALSE(page.checkbox_NameChangeEnabled.IsChecked());
+                           page.checkbox_NameChangeEnabled.Click();
+                           EXPECT_TRUE(page.textb_CfgName.IsEnabled());
+                           // Typed over the old name, one key at a time.
+                           page.textb_CfgName.Focus();
+                           page.textb_CfgName.SelectAll();
+                           for (wchar_t ch : std::wstring(L"игра.cfg")) {
+                             page.textb_CfgName.Send(WM_CHAR, ch, 1);
+                             typed.push_back(page.textb_CfgName.Text());
+                             stored.push_back(RegistryCfgName().value_or(L"(none)"));
+                           }
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(typed.back(), L"игра.cfg");
+  EXPECT_EQ(stored, typed);
+  EXPECT_TRUE(boxes.shown.empty());  // nothing else changed: type 3 stayed
+  EXPECT_EQ(CurrentCfgName(), "игра.cfg");
+
+  // The next opening loads the new name, which has no file yet; the box is disabled again.
+  // "Клавиатура и Game Pad" stores 4, and Yes writes the file of the new name.
+  boxes.answer = IDYES;
+  bool enabled = true;
+  std::wstring shownName;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
+                           SystemTab& page = *Form().System();
+                           enabled = page.textb_CfgName.IsEnabled();
+                           shownName = page.textb_CfgName.Text();
+                           page.optb_KbdAndGamePad.Click();
+                           EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 4);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_FALSE(enabled);
+  EXPECT_EQ(shownName, L"игра.cfg");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  ASSERT_TRUE(install.Exists(L"игра.cfg"));
+  ASSERT_TRUE(KzSetupSection::LoadConfigFile(tk::Narrow(install.Join(L"игра.cfg"))));
+  EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 4);
+
+  // A value outside the table is shown as keyboard and mouse and left as it is.
+  WriteConfig([] { SetControllerType(9); }, L"игра.cfg");
+  bool mouse = false;
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), Do([&] { mouse = Form().System()->optb_KbdAndMouse.IsChecked(); }),
+                 PressKey(VK_ESCAPE)}));
+  EXPECT_TRUE(mouse);
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+}  // namespace
