@@ -8,7 +8,8 @@ namespace {
 constexpr int kFaceSizeBitmap = 100;
 }
 
-ButtonBarForm::ButtonBarForm(MainForm& main) : tk::Form(L"ID_ButtonBarForm"), main_(main) {}
+ButtonBarForm::ButtonBarForm(MainForm& main)
+    : tk::Form(L"ID_ButtonBarForm"), main_(main), logo_(main) {}
 
 ButtonBarForm::~ButtonBarForm() { Destroy(); }
 

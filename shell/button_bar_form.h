@@ -1,9 +1,10 @@
 // The bar of four picture buttons under the main window's picture. It owns the forms that
-// the buttons open and the record of the last game process started.
+// the buttons open, the logo window and the record of the last game process started.
 #pragma once
 
 #include <functional>
 
+#include "logo_form.h"
 #include "setup_form.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_button.h"
@@ -18,6 +19,7 @@ class ButtonBarForm : public tk::Form {
 
   MainForm& Main() { return main_; }
   tk::Process& GameProcess() { return gameProcess_; }
+  LogoForm& Logo() { return logo_; }
   SetupForm& Setup() { return setup_; }
   // True while the last game started is still running: every click is then ignored.
   bool IsBusy() const { return gameProcess_.IsActive(); }
@@ -37,5 +39,6 @@ class ButtonBarForm : public tk::Form {
 
   MainForm& main_;
   tk::Process gameProcess_;
+  LogoForm logo_;
   SetupForm setup_;
 };

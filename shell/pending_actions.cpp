@@ -2,5 +2,4 @@
 #include "shell_actions.h"
 
 bool DetectSoundCard() { return false; }
-void LaunchGame(ButtonBarForm&) {}
 void ShowHelp(ButtonBarForm&) {}

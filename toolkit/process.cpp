@@ -4,8 +4,13 @@
 
 namespace tk {
 
-bool Process::Start(const std::wstring& commandLine, DWORD creationFlags,
-                    STARTUPINFOW& startup) {
+namespace {
+constexpr DWORD kPriorityClasses = IDLE_PRIORITY_CLASS | BELOW_NORMAL_PRIORITY_CLASS |
+                                   NORMAL_PRIORITY_CLASS | ABOVE_NORMAL_PRIORITY_CLASS |
+                                   HIGH_PRIORITY_CLASS | REALTIME_PRIORITY_CLASS;
+}  // namespace
+
+bool Process::Start(const std::wstring& commandLine, DWORD creationFlags, STARTUPINFOW& startup) {
   // CreateProcessW may write into the command line: it gets a copy of its own.
   std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
   line.push_back(L'\0');
@@ -14,6 +19,10 @@ bool Process::Start(const std::wstring& commandLine, DWORD creationFlags,
   if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
                       nullptr, &startup, &info))
     return false;
+  // Some systems (Wine) ignore the priority class of the creation flags: it is set again.
+  const DWORD priorityClass = creationFlags & kPriorityClasses;
+  if (priorityClass && GetPriorityClass(info.hProcess) != priorityClass)
+    SetPriorityClass(info.hProcess, priorityClass);
   handle_ = KernelHandle(info.hProcess);
   thread_ = KernelHandle(info.hThread);
   id_ = info.dwProcessId;

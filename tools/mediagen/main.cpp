@@ -1,9 +1,12 @@
-// The media generator: writes the program's pictures, icons and sounds into one folder.
+// The media generator: writes the program's pictures, icons, sounds and the logo video into one
+// folder.
 //   mediagen OUTPUT_FOLDER
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "avi.h"
+#include "logo_video.h"
 #include "pictures.h"
 #include "sounds.h"
 #include "writers.h"
@@ -17,9 +20,9 @@ struct Accent {
 
 // One icon per setup page (resources 102 to 107) and the window icon (100).
 const Accent kIcons[] = {
-    {"voltrane.ico", {255, 170, 40, 255}}, {"tab_screen.ico", {90, 200, 255, 255}},
+    {"voltrane.ico", {255, 170, 40, 255}},      {"tab_screen.ico", {90, 200, 255, 255}},
     {"tab_keyboard.ico", {120, 230, 120, 255}}, {"tab_joystick.ico", {255, 110, 110, 255}},
-    {"tab_system.ico", {200, 200, 210, 255}}, {"tab_mouse.ico", {230, 140, 255, 255}},
+    {"tab_system.ico", {200, 200, 210, 255}},   {"tab_mouse.ico", {230, 140, 255, 255}},
     {"tab_sound.ico", {255, 220, 90, 255}},
 };
 
@@ -42,12 +45,14 @@ int main(int argc, char** argv) {
   bool ok = Write(out, "background.bmp", EncodeBmp8(Background()));
   ok &= Write(out, "face.bmp", EncodeBmp8(ButtonPanel()));
   for (const Accent& icon : kIcons)
-    ok &= Write(out, icon.file, EncodeIco({Emblem(32, icon.colour, 0), Emblem(16, icon.colour, 0)}));
+    ok &=
+        Write(out, icon.file, EncodeIco({Emblem(32, icon.colour, 0), Emblem(16, icon.colour, 0)}));
   for (int frame = 0; frame < 4; ++frame)
     ok &= Write(kzr, "g_spd" + std::to_string(frame + 1) + ".ico",
                 EncodeIco({Emblem(64, Rgba{255, 170, 40, 255}, frame)}));
   ok &= Write(kzr, "flag.wav", EncodeWav(Fanfare(), kSampleRate));
   ok &= Write(kzr, "swith.wav", EncodeWav(SwitchClick(), kSampleRate));
   ok &= Write(kzr, "logo.wav", EncodeWav(DroneLoop(), kSampleRate));
+  ok &= Write(kzr, "logo.avi", EncodeAviRle8(LogoFrames(), kLogoFramesPerSecond));
   return ok ? 0 : 1;
 }

@@ -1,0 +1,93 @@
+// LaunchGame: the shell steps back (waiting text, bar out of sight, logo video, silence),
+// leaves only the chosen configuration in the Main Folder, starts "voltra.exe" without waiting
+// for it, and lowers its own thread so that the game gets the processor.
+#include "launch_game.h"
+
+#include "ascii.h"
+#include "button_bar_form.h"
+#include "default_path.h"
+#include "install_settings.h"
+#include "main_form.h"
+#include "shell_actions.h"
+#include "toolkit/message_box.h"
+#include "toolkit/sound.h"
+#include "toolkit/text.h"
+
+namespace {
+
+struct FindTraits {
+  using type = HANDLE;
+  static type Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool Valid(type h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+  static void Close(type h) { FindClose(h); }
+  static void Created() {}
+};
+using FindHandle = tk::unique_handle<FindTraits>;
+
+// The wildcard also matches by short names ("notes.cfgx" as "NOTES~1.CFG"): only names that
+// really end in ".cfg" are configurations.
+bool EndsInCfg(const std::string& name) {
+  return name.size() >= 4 && kz::AsciiEqualNoCase(name.substr(name.size() - 4), ".cfg");
+}
+
+// The name under which the file system keeps the file that `name` opens. Names that differ
+// only in the case of other letters than A to Z ("Ёлка.cfg", "ёлка.cfg") open the same file on
+// a case-blind file system: that file is the chosen configuration and must stay.
+std::string SpellingOnDisk(const std::string& folder, const std::string& name) {
+  WIN32_FIND_DATAW found;
+  FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, name)).c_str(), &found));
+  return search ? tk::Narrow(found.cFileName) : std::string();
+}
+
+void HideButtonBar(ButtonBarForm& bar) {
+  // Only its top-left pixel stays on screen; its next paint puts it back in place.
+  SetWindowPos(bar.hwnd(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 1,
+               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool StartGame(tk::Process& game, const std::string& path) {
+  game.Release();
+  if (path.empty()) return false;
+  STARTUPINFOW startup{};
+  startup.dwFlags = kGameStartupFlags;
+  startup.dwX = 0;
+  startup.dwY = 0;
+  startup.wShowWindow = SW_SHOWMAXIMIZED;
+  return game.Start(tk::Widen(path), kGameCreationFlags, startup);
+}
+
+}  // namespace
+
+void RemoveOtherConfigurations() {
+  if (!InstallKeyOpens()) return;
+  const std::string folder = ReadInstallValue(kMainFolderValue);
+  // Without a folder the pattern would name the root of the current drive; without a name
+  // every configuration the player has would go.
+  if (folder.empty() || ReadInstallValue(kCfgNameValue).empty()) return;
+  WIN32_FIND_DATAW found;
+  FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, "*.cfg")).c_str(), &found));
+  if (!search) return;
+  do {
+    const std::string name = tk::Narrow(found.cFileName);
+    const std::string keep = ReadInstallValue(kCfgNameValue);
+    if (keep.empty() || !EndsInCfg(name) || kz::AsciiEqualNoCase(name, keep)) continue;
+    if (name == SpellingOnDisk(folder, keep)) continue;
+    DeleteFileW(tk::Widen(JoinPath(folder, name)).c_str());
+  } while (FindNextFileW(search.get(), &found));
+}
+
+void LaunchGame(ButtonBarForm& bar) {
+  const KzDefaultPath lookup("..\\");
+  MainForm& main = bar.Main();
+  main.SetWaiting();
+  InvalidateRect(main.hwnd(), nullptr, TRUE);
+  HideButtonBar(bar);
+  bar.Logo().Show();
+  tk::StopAllSounds();
+  RemoveOtherConfigurations();
+  const std::string game = lookup.FindOrComplain("voltra.exe");
+  if (!StartGame(bar.GameProcess(), game))
+    tk::ShowMessageBox({bar.hwnd(), kFailedToCreateProcess, std::nullopt, MB_ICONERROR | MB_OK});
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
+  main.StartWaitTimer();
+}

@@ -1,0 +1,20 @@
+// The game launch behind the Game button and the start with a command-line argument.
+#pragma once
+
+#include <windows.h>
+
+class ButtonBarForm;
+
+inline constexpr const wchar_t* kFailedToCreateProcess = L"Failed to create the process";
+
+// Removes every "*.cfg" file of the Main Folder but the one that "Cfg Name" names (letters A
+// to Z compared without case). Nothing is removed without the key, without a Main Folder or
+// without a "Cfg Name"; files that cannot be deleted stay, without a message.
+void RemoveOtherConfigurations();
+
+// How the game is started: no application name, the unquoted path as the whole command
+// line, high priority, the shell's environment and current directory, feedback cursor,
+// position (0, 0) and a maximised first window.
+inline constexpr DWORD kGameCreationFlags = HIGH_PRIORITY_CLASS;
+inline constexpr DWORD kGameStartupFlags =
+    STARTF_FORCEONFEEDBACK | STARTF_USEPOSITION | STARTF_USESHOWWINDOW;

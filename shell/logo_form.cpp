@@ -1,0 +1,87 @@
+#include "logo_form.h"
+
+#include "default_path.h"
+#include "main_form.h"
+#include "toolkit/sound.h"
+#include "toolkit/text.h"
+
+namespace {
+constexpr UINT kZoomPercent = 200;
+// The video window's edge is this wide on each side together; it lies outside the window.
+constexpr int kEdge = 2;
+}  // namespace
+
+LogoForm::LogoForm(MainForm& main) : tk::Form(L"ID_LogoForm"), main_(main), timer_(*this) {}
+
+// The window goes while the handlers' objects still exist.
+LogoForm::~LogoForm() { Destroy(); }
+
+void LogoForm::Show() {
+  if (IsOpen()) Destroy();
+  tk::VideoWindow::RegisterWindowClass();
+  Create(nullptr);
+}
+
+void LogoForm::Register() {
+  SetFont("8.MS Sans Serif");
+  SetBackground(RGB(0, 0, 0));
+  SetName("LogoForm");
+  Bind(mediapl_Logo, 101, "mediapl_Logo");
+  mediapl_Logo.SetThinEdge();
+  mediapl_Logo.SetZoom(kZoomPercent);
+
+  mediapl_Logo.On(tk::Event::Create, [this](tk::EventArgs&) { return StartVideo(); });
+  mediapl_Logo.On(tk::Event::Resize, [this](tk::EventArgs& a) { return PlaceFromVideoSize(a); });
+  // The video window closes its file itself, after this, and then shrinks: the covered part
+  // is taken while the window still has the picture's size.
+  mediapl_Logo.On(tk::Event::Destroy, [this](tk::EventArgs&) {
+    timer_.Stop();
+    InvalidateCoveredPart();
+    return false;
+  });
+  timer_.On(tk::Event::Timer, [this](tk::EventArgs&) {
+    Close();
+    return true;
+  });
+  On(tk::Event::Cancel, [this](tk::EventArgs&) {
+    Close();
+    return true;
+  });
+}
+
+void LogoForm::Created() { ShowWindow(hwnd(), SW_SHOW); }
+
+INT_PTR LogoForm::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
+  handled = mediapl_Logo.TakeSizeNotice(message, w);
+  return 0;
+}
+
+// A missing video is reported; one the video window cannot open is not. Either way the
+// window stays black until Esc, as no timer runs.
+bool LogoForm::StartVideo() {
+  const std::string path = KzDefaultPath("..\\").FindOrComplain("KzR\\logo.avi");
+  if (path.empty() || !mediapl_Logo.Open(tk::Widen(path))) return true;
+  tk::StopAllSounds();
+  mediapl_Logo.PlayFromStart();
+  timer_.Start(kLogoShowMs, 1);
+  return true;
+}
+
+// The window takes the picture's size and hides the control's edge beyond its own border.
+bool LogoForm::PlaceFromVideoSize(tk::EventArgs& args) {
+  const int cx = LOWORD(args.lParam), cy = HIWORD(args.lParam);
+  const int width = cx - kEdge, height = cy - kEdge;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  SetWindowPos(hwnd(), nullptr, left, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(mediapl_Logo.hwnd(), nullptr, -kEdge, -kEdge, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void LogoForm::InvalidateCoveredPart() {
+  if (!main_.hwnd()) return;
+  RECT covered;
+  GetWindowRect(hwnd(), &covered);
+  MapWindowPoints(nullptr, main_.hwnd(), reinterpret_cast<POINT*>(&covered), 2);
+  InvalidateRect(main_.hwnd(), &covered, TRUE);
+}

@@ -1,0 +1,37 @@
+// The small borderless window that plays "KzR\logo.avi" at the top centre of the screen while
+// the game starts. The button bar owns the object for the whole run; only the window comes and
+// goes: each Show creates it anew and plays the video from its start.
+#pragma once
+
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+#include "toolkit/video_window.h"
+
+class MainForm;
+
+inline constexpr UINT kLogoShowMs = 27000;
+
+class LogoForm : public tk::Form {
+ public:
+  explicit LogoForm(MainForm& main);
+  ~LogoForm() override;
+
+  // Creates and shows the window with no owner, closing one that is still open.
+  void Show();
+  bool IsOpen() const { return hwnd() != nullptr; }
+  // Runs only while a video opened: the window then closes by itself.
+  bool TimerRunning() const { return timer_.Running(); }
+
+  tk::VideoWindow mediapl_Logo;
+
+ private:
+  void Register() override;
+  void Created() override;
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  bool StartVideo();
+  bool PlaceFromVideoSize(tk::EventArgs& args);
+  void InvalidateCoveredPart();
+
+  MainForm& main_;
+  tk::Timer timer_;
+};

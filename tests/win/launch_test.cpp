@@ -1,0 +1,218 @@
+// The game launch through the real button bar: the clean-up of the Main Folder, the stand-in
+// game started with the shell's start parameters (read back from its log), the busy test, the
+// thread priority and the failure messages.
+#include <gmock/gmock.h>
+
+#include <map>
+#include <optional>
+
+#include "install_settings.h"
+#include "launch_game.h"
+#include "logo_form.h"
+#include "shell_fixture.h"
+#include "toolkit/text.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// The installation key as a test double: present or not, with its two values.
+class FakeInstallKey : public kz::InstallKey {
+ public:
+  std::optional<std::string> Read(const std::string& value, bool) const override {
+    if (!present) return std::nullopt;
+    auto it = values.find(value);
+    return it == values.end() ? std::string() : it->second;
+  }
+  bool Write(const std::string& value, const std::string& data) override {
+    if (!present) return false;
+    values[value] = data;
+    return true;
+  }
+  bool present = true;
+  std::map<std::string, std::string> values;
+};
+
+using Block = std::map<std::string, std::string>;
+
+class LaunchTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    actions.launchGame = LaunchGame;
+    previousKey = kz::InstalledSeams().installKey;
+    kz::InstalledSeams().installKey = &key;
+    std::wstring folder = install.path();
+    folder.pop_back();
+    key.values = {{kMainFolderValue, wt::Utf8(folder)}, {kCfgNameValue, "B.CFG"}};
+    install.CopyIn(wt::TestProgramDir() + L"KzR\\logo.avi", L"KzR\\logo.avi");
+    SetEnvironmentVariableW(L"VOLTRA_LOG", install.Join(L"game.log").c_str());
+    SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"3");
+  }
+  void TearDown() override {
+    ShellTest::TearDown();
+    kz::InstalledSeams().installKey = previousKey;
+  }
+
+  void InstallGame() { install.CopyIn(wt::TestProgramDir() + L"voltra.exe", L"voltra.exe"); }
+  void WriteConfigurations(std::initializer_list<const wchar_t*> names) {
+    for (const wchar_t* name : names) install.Write(name, "[Setup]\r\n");
+  }
+  // One block of key=value lines per start of the game.
+  std::vector<Block> GameLog() const {
+    std::vector<Block> blocks;
+    if (!install.Exists(L"game.log")) return blocks;
+    const std::string text = install.Read(L"game.log");
+    size_t at = 0;
+    while (at < text.size()) {
+      size_t end = text.find('\n', at);
+      if (end == std::string::npos) end = text.size();
+      const std::string line = text.substr(at, end - at);
+      at = end + 1;
+      const size_t equals = line.find('=');
+      if (equals == std::string::npos) continue;
+      if (line.compare(0, equals, "pid") == 0) blocks.emplace_back();
+      if (!blocks.empty()) blocks.back()[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return blocks;
+  }
+  bool WaitForStarts(size_t count) {
+    return wt::PumpUntil([&] { return GameLog().size() >= count; }, 20000);
+  }
+  int Priority() const { return GetThreadPriority(GetCurrentThread()); }
+  POINT BarOrigin() const {
+    RECT r;
+    GetWindowRect(Bar(), &r);
+    return {r.left, r.top};
+  }
+
+  FakeInstallKey key;
+  kz::InstallKey* previousKey = nullptr;
+};
+
+TEST_F(LaunchTest, TheGameStartsWithTheShellsParametersAndOnlyTheChosenConfigurationStays) {
+  InstallGame();
+  WriteConfigurations({L"a.cfg", L"b.cfg", L"notes.cfgx"});
+  install.Write(L"readme.txt", "x");
+  ASSERT_TRUE(StartShell());
+  sounds->log.clear();
+  main->ButtonBar().pictbttn_Game.Click();
+
+  // The shell has stepped back before the click returns.
+  EXPECT_TRUE(main->IsWaiting());
+  const POINT origin = BarOrigin();
+  EXPECT_EQ(origin.x, GetSystemMetrics(SM_CXSCREEN) - 1);
+  EXPECT_EQ(origin.y, GetSystemMetrics(SM_CYSCREEN) - 1);
+  ASSERT_TRUE(main->ButtonBar().Logo().IsOpen());
+  EXPECT_EQ(GetWindow(main->ButtonBar().Logo().hwnd(), GW_OWNER), nullptr);
+  ASSERT_GE(sounds->log.size(), 3u);
+  EXPECT_EQ(sounds->log[2], "stop [bar]");
+  EXPECT_FALSE(install.Exists(L"a.cfg"));
+  EXPECT_TRUE(install.Exists(L"b.cfg"));
+  EXPECT_TRUE(install.Exists(L"notes.cfgx"));
+  EXPECT_TRUE(install.Exists(L"readme.txt"));
+  EXPECT_TRUE(main->ButtonBar().IsBusy());
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);
+  EXPECT_TRUE(boxes.shown.empty());
+
+  ASSERT_TRUE(WaitForStarts(1));
+  Block game = GameLog()[0];
+  std::wstring folder = install.path();
+  folder.pop_back();
+  EXPECT_EQ(game["commandline"], wt::Utf8(install.Join(L"voltra.exe")));
+  EXPECT_EQ(game["cwd"], wt::Utf8(folder));
+  EXPECT_EQ(game["priority_class"], "0x80");
+  EXPECT_EQ(game["startup_flags"], "0x45");  // feedback on, position and show-window given
+  EXPECT_EQ(game["show_window"], "3");
+  EXPECT_EQ(game["position"], "0,0");
+  EXPECT_EQ(game["cfg_files"], "b.cfg");
+}
+
+TEST_F(LaunchTest, ClicksWhileTheGameRunsStartNothingAndTheNextClickAfterItRaisesThePriority) {
+  InstallGame();
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  bar.pictbttn_Game.Click();
+  ASSERT_TRUE(WaitForStarts(1));
+  sounds->log.clear();
+  bar.pictbttn_Game.Click();
+  bar.pictbttn_Help.Click();
+  wt::PumpFor(800);
+  EXPECT_EQ(GameLog().size(), 1u);
+  EXPECT_TRUE(sounds->log.empty());
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);
+
+  // The stand-in ends by itself after three seconds.
+  ASSERT_TRUE(wt::PumpUntil([&] { return !bar.IsBusy(); }, 20000));
+  bar.pictbttn_Help.Click();
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_NORMAL);
+  const HWND firstLogo = bar.Logo().hwnd();
+  bar.pictbttn_Game.Click();
+  EXPECT_NE(bar.Logo().hwnd(), firstLogo);
+  EXPECT_FALSE(IsWindow(firstLogo));
+  ASSERT_TRUE(WaitForStarts(2));
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(LaunchTest, WithoutTheGameBothMessagesShowAndTheButtonsWorkAgainAtOnce) {
+  WriteConfigurations({L"a.cfg", L"b.cfg"});
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  bar.pictbttn_Game.Click();
+  ASSERT_EQ(boxes.shown.size(), 2u);
+  EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'voltra.exe' file");
+  EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
+  const tk::MessageBoxRequest& failed = boxes.shown[1];
+  EXPECT_EQ(failed.text, L"Failed to create the process");
+  EXPECT_EQ(failed.owner, Bar());
+  EXPECT_FALSE(failed.caption.has_value());
+  EXPECT_EQ(failed.type, UINT(MB_ICONERROR | MB_OK));
+  EXPECT_FALSE(install.Exists(L"a.cfg"));  // the clean-up ran before the lookup
+  EXPECT_TRUE(main->IsWaiting());
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);
+  EXPECT_FALSE(bar.IsBusy());
+
+  sounds->log.clear();
+  bar.pictbttn_Help.Click();
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
+  EXPECT_EQ(Priority(), THREAD_PRIORITY_NORMAL);
+}
+
+// The clean-up alone: without a name, a folder or the key nothing goes; names compare with
+// A to Z folded only, and the file that the name opens always stays.
+TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {
+  WriteConfigurations({L"a.cfg", L"b.cfg"});
+  key.values[kCfgNameValue] = "";
+  RemoveOtherConfigurations();
+  EXPECT_TRUE(install.Exists(L"a.cfg"));
+  key.values.erase(kCfgNameValue);
+  RemoveOtherConfigurations();
+  EXPECT_TRUE(install.Exists(L"a.cfg"));
+  key.values[kCfgNameValue] = "b.cfg";
+  key.values[kMainFolderValue] = "";
+  RemoveOtherConfigurations();
+  EXPECT_TRUE(install.Exists(L"a.cfg"));
+  key.present = false;
+  RemoveOtherConfigurations();
+  EXPECT_TRUE(install.Exists(L"a.cfg"));
+
+  std::wstring folder = install.path();
+  folder.pop_back();
+  key.present = true;
+  key.values[kMainFolderValue] = wt::Utf8(folder);
+  WriteConfigurations({L"ёлка.cfg", L"Другая.CFG"});
+  key.values[kCfgNameValue] = wt::Utf8(L"Ёлка.cfg");
+  // A file that cannot be deleted stays, silently.
+  SetFileAttributesW(install.Join(L"b.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
+  RemoveOtherConfigurations();
+  EXPECT_FALSE(install.Exists(L"a.cfg"));
+  EXPECT_FALSE(install.Exists(L"Другая.CFG"));
+  EXPECT_TRUE(install.Exists(L"ёлка.cfg"));
+  EXPECT_TRUE(install.Exists(L"b.cfg"));
+  EXPECT_TRUE(boxes.shown.empty());
+  SetFileAttributesW(install.Join(L"b.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
