@@ -174,6 +174,25 @@ TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
   for (int i = 0; i < kAnimationFrames; ++i) EXPECT_EQ(form.Animation().FrameIcon(i), nullptr);
 }
 
+TEST_F(SetupTest, AMissingAnimationFrameIsReportedAndLeavesItsFrameEmpty) {
+  WriteConfig();
+  DeleteFileW(install.Join(L"KzR\\g_spd3.ico").c_str());
+  ASSERT_TRUE(StartShell());
+  SetupForm& form = Form();
+  std::vector<bool> showsIcon;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
+                           for (int k = 0; k < 4; ++k) {
+                             SendMessageW(form.hwnd(), tk::kUserEventMessage, 0, 0);
+                             showsIcon.push_back(form.pictb_Animation.Icon() != nullptr);
+                           }
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(showsIcon, (std::vector<bool>{true, true, false, true}));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\g_spd3.ico' file");
+  EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
+}
+
 }  // namespace
 
 namespace {
