@@ -1,0 +1,174 @@
+// The toolkit's control wrappers on a form of their own: option buttons, check box, combo
+// box with item values, label with a font text, picture box and the tab control's pages.
+#include <gmock/gmock.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/form.h"
+#include "toolkit/group_box.h"
+#include "toolkit/label.h"
+#include "toolkit/option_button.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/tab_control.h"
+#include "win_harness.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+class ControlsForm : public tk::Form {
+ public:
+  ControlsForm() : tk::Form(L"ID_ControlsForm") {}
+  tk::GroupBox groupb_Choice;
+  tk::OptionButton optb_One, optb_Two;
+  tk::CheckBox checkbox_Flag;
+  tk::ComboBox combo_Values;
+  tk::Label label_Text;
+  tk::PictureBox pictb_Icon;
+  tk::TabControl tabctrl_Pages;
+  std::vector<std::string> log;
+
+  // Sends the control's own notification, as a choice of the player does.
+  void Notify(tk::Control& control, WORD code) {
+    SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(control.id(), code),
+                 reinterpret_cast<LPARAM>(control.hwnd()));
+  }
+
+ private:
+  void Register() override {
+    Bind(groupb_Choice, 101, "groupb_Choice");
+    Bind(optb_One, 102, "optb_One");
+    Bind(optb_Two, 103, "optb_Two");
+    Bind(checkbox_Flag, 104, "checkbox_Flag");
+    Bind(combo_Values, 105, "combo_Values");
+    Bind(label_Text, 106, "label_Text");
+    Bind(pictb_Icon, 107, "pictb_Icon");
+    Bind(tabctrl_Pages, 108, "tabctrl_Pages");
+    for (tk::Control* c : std::initializer_list<tk::Control*>{&optb_One, &optb_Two, &checkbox_Flag})
+      c->On(tk::Event::Click, [this, c](tk::EventArgs&) {
+        log.push_back("click " + c->name());
+        return true;
+      });
+    combo_Values.On(tk::Event::Select, [this](tk::EventArgs&) {
+      log.push_back("select " + std::to_string(combo_Values.ItemValue(combo_Values.Selected())));
+      return true;
+    });
+  }
+};
+
+class ControlsPage : public tk::Form {
+ public:
+  ControlsPage() : tk::Form(L"ID_ControlsPage") {}
+
+ private:
+  void Register() override {}
+};
+
+TEST(ControlsTest, ButtonsAndComboBoxRaiseEventsOnlyForThePlayersChoices) {
+  ControlsForm form;
+  ASSERT_TRUE(form.Create(nullptr));
+  // Checking from code: the other button of the group is unchecked, and nothing is clicked.
+  form.optb_One.SetChecked(true);
+  form.optb_Two.SetChecked(true);
+  EXPECT_FALSE(form.optb_One.IsChecked());
+  EXPECT_TRUE(form.optb_Two.IsChecked());
+  form.checkbox_Flag.SetChecked(true);
+  EXPECT_TRUE(form.checkbox_Flag.IsChecked());
+  EXPECT_TRUE(form.log.empty());
+  // Clicks as the player's.
+  form.optb_One.Click();
+  EXPECT_TRUE(form.optb_One.IsChecked());
+  EXPECT_FALSE(form.optb_Two.IsChecked());
+  form.checkbox_Flag.Click();
+  EXPECT_FALSE(form.checkbox_Flag.IsChecked());
+  EXPECT_THAT(form.log, ElementsAre("click optb_One", "click checkbox_Flag"));
+  form.log.clear();
+
+  tk::ComboBox& combo = form.combo_Values;
+  EXPECT_EQ(combo.AddItem(L"Нет", 0), 0);
+  EXPECT_EQ(combo.AddItem(L"Порт 220", 0x220), 1);
+  EXPECT_EQ(combo.AddItem(L"Порт 240", 0x240), 2);
+  EXPECT_EQ(combo.Count(), 3);
+  EXPECT_EQ(combo.ItemText(1), L"Порт 220");
+  EXPECT_EQ(combo.Selected(), -1);
+  EXPECT_TRUE(combo.SelectByValue(0x240));
+  EXPECT_EQ(combo.Selected(), 2);
+  EXPECT_FALSE(combo.SelectByValue(0x260));
+  EXPECT_EQ(combo.Selected(), -1);
+  EXPECT_TRUE(form.log.empty());
+  combo.Select(1);
+  form.Notify(combo, CBN_SELCHANGE);
+  EXPECT_THAT(form.log, ElementsAre("select 544"));
+  combo.Clear();
+  EXPECT_EQ(combo.Count(), 0);
+  EXPECT_EQ(combo.ItemText(0), L"");
+}
+
+TEST(ControlsTest, TheTabControlShowsOnlyTheSelectedPageOverItsDisplayArea) {
+  const long gdi = tk::LiveObjects::Gdi();
+  {
+    ControlsForm form;
+    ASSERT_TRUE(form.Create(nullptr));
+    ShowWindow(form.hwnd(), SW_SHOW);
+    tk::TabControl& tabs = form.tabctrl_Pages;
+    ControlsPage first, second;
+    ASSERT_TRUE(first.Create(form.hwnd()));
+    ASSERT_TRUE(second.Create(form.hwnd()));
+    tabs.InsertTab(0, L"Первая");
+    tabs.InsertTab(1, L"Вторая");
+    tabs.AttachPage(0, first.hwnd());
+    tabs.AttachPage(1, second.hwnd());
+    EXPECT_EQ(tabs.Count(), 2);
+    EXPECT_EQ(tabs.Caption(1), L"Вторая");
+    EXPECT_EQ(tabs.Caption(5), L"");
+    EXPECT_TRUE(IsWindowVisible(first.hwnd()));
+    EXPECT_FALSE(IsWindowVisible(second.hwnd()));
+    tabs.Select(1);
+    EXPECT_EQ(tabs.Selected(), 1);
+    EXPECT_FALSE(IsWindowVisible(first.hwnd()));
+    EXPECT_TRUE(IsWindowVisible(second.hwnd()));
+    // The page sits at the display area's corner, above the tab control.
+    RECT page{};
+    GetWindowRect(second.hwnd(), &page);
+    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&page), 2);
+    const RECT area = tabs.DisplayArea();
+    EXPECT_EQ(page.left, area.left);
+    EXPECT_EQ(page.top, area.top);
+    RECT tab{};
+    GetWindowRect(tabs.hwnd(), &tab);
+    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&tab), 2);
+    EXPECT_GT(area.top, tab.top);
+    POINT inside{area.left + 2, area.top + 2};
+    EXPECT_EQ(ChildWindowFromPointEx(form.hwnd(), inside, CWP_SKIPINVISIBLE), second.hwnd());
+    EXPECT_EQ(tabs.Page(1), second.hwnd());
+    EXPECT_EQ(tabs.Page(2), nullptr);
+
+    // The picture box shows an icon it does not own and moves without resizing.
+    tk::IconHandle icon(static_cast<HICON>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(100), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
+    form.pictb_Icon.SetIcon(icon.get());
+    EXPECT_EQ(form.pictb_Icon.Icon(), icon.get());
+    const RECT before = form.pictb_Icon.WindowRect();
+    form.pictb_Icon.MoveTo(40, form.pictb_Icon.Position().y);
+    EXPECT_EQ(form.pictb_Icon.Position().x, 40);
+    const RECT after = form.pictb_Icon.WindowRect();
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+    form.pictb_Icon.SetIcon(nullptr);
+
+    // A label's own font lives as long as the label: one font, replaced, not added.
+    const long withoutFont = tk::LiveObjects::Gdi();
+    form.label_Text.SetFontText("12.Courier.CharSet=204");
+    form.label_Text.SetFontText("10.MS Sans Serif.Bold.CharSet=204");
+    EXPECT_EQ(tk::LiveObjects::Gdi(), withoutFont + 1);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(form.label_Text.Send(WM_GETFONT)), sizeof font, &font);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_EQ(font.lfCharSet, 204);
+  }
+  EXPECT_EQ(tk::LiveObjects::Gdi(), gdi);
+}
+
+}  // namespace
