@@ -23,7 +23,8 @@ void ScreenTab::Register() {
   });
   On(tk::Event::Create, [this](tk::EventArgs&) {
     ShowResolution();
-    // Moves the focus into the page's first group, as the player's Tab key would.
+    // The Tab key, posted to the page itself: the dialog's keyboard navigation takes it
+    // once the modal loop runs.
     PostMessageW(hwnd(), WM_KEYDOWN, VK_TAB, 0);
     return false;
   });
