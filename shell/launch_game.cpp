@@ -40,9 +40,11 @@ std::string SpellingOnDisk(const std::string& folder, const std::string& name) {
 }
 
 void HideButtonBar(ButtonBarForm& bar) {
-  // Only its top-left pixel stays on screen; its next paint puts it back in place.
+  // Only its top-left pixel stays on screen; its next paint puts it back in place. A paint
+  // still pending (the bar may be brand new) is done first, so that it is not that one.
+  UpdateWindow(bar.hwnd());
   SetWindowPos(bar.hwnd(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 1,
-               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 bool StartGame(tk::Process& game, const std::string& path) {

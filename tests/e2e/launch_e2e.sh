@@ -1,0 +1,191 @@
+#!/usr/bin/env bash
+# End-to-end scenarios of the game launch: the built setupshell.exe on a scratch copy of the
+# demo installation, with the stand-in voltra.exe whose log tells how it was started.
+#   launch_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE PROBE_EXE VOLTCFG_EXE OUTPUT_FOLDER
+set -euo pipefail
+scenario=$1 demo=$2 driver_exe=$3 probe_exe=$4 voltcfg_exe=$5 output=$6
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../wine/wine-env.sh"
+export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix-test}
+export VOLTRANE_TESTING=1
+export DISPLAY=${VOLTRANE_DISPLAY:-}
+voltrane_wine_env
+
+key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
+install=$(mktemp -d)
+shell_pid=
+cleanup() {
+  wine "$probe_exe" end-game >/dev/null 2>&1 || true
+  if [ -n "$shell_pid" ]; then
+    # Exit first, so that no shell of this run stays behind for the next scenario.
+    wine "$driver_exe" click "Выход" >/dev/null 2>&1 || true
+    sleep 1
+    kill "$shell_pid" 2>/dev/null || true
+  fi
+  rm -rf "$install"
+}
+trap cleanup EXIT
+cp -r "$demo/." "$install/"
+rm -f "$install"/*.cfg "$install/voltra.log"
+mkdir -p "$output"
+unset VOLTRA_LOG
+export VOLTRA_SECONDS=${VOLTRA_SECONDS:-30}
+folder=$(winepath -w "$install" 2>/dev/null)
+log=$install/voltra.log
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$log" ] && cat "$log" >&2
+  import -window root -display "$DISPLAY" "$output/failed-$scenario.png" 2>/dev/null || true
+  exit 1
+}
+driver() { wine "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+register() {
+  wine reg add "$key" /v "Main Folder" /t REG_SZ /d "$folder" /f >/dev/null
+  wine reg add "$key" /v "Cfg Name" /t REG_SZ /d "$1" /f >/dev/null
+}
+start_shell() {
+  wine "$install/setupshell.exe" "$@" >/dev/null 2>&1 &
+  shell_pid=$!
+}
+wait_shell() {
+  status=0
+  wait "$shell_pid" || status=$?
+  shell_pid=
+}
+wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+starts() {
+  if [ -f "$log" ]; then grep -c '^pid=' "$log" || true; else echo 0; fi
+}
+wait_starts() {
+  for _ in $(seq 100); do
+    [ "$(starts)" -ge "$1" ] && return 0
+    sleep 0.2
+  done
+  fail "the game did not start $1 time(s)"
+}
+# The value of a key in the last block of the game's log.
+logged() { grep "^$1=" "$log" | tail -1 | cut -d= -f2- | tr -d '\r'; }
+expect_logged() {
+  [ "$(logged "$1")" = "$2" ] || fail "$1 is '$(logged "$1")', not '$2'"
+}
+exit_shell() {
+  probe click "Выход"
+  wait_shell
+  [ "$status" = 0 ] || fail "exit code $status"
+}
+# Processor time of the shell's Linux process in ms (user + system), from /proc.
+shell_cpu_ms() {
+  local pid total=0 ticks found=0
+  ticks=$(getconf CLK_TCK)
+  for pid in $(ps -eo pid=,comm=,args= |
+    awk -v exe="$install/setupshell.exe" '$2 == "setupshell.exe" && index($0, exe) {print $1}'); do
+    total=$((total + $(awk '{print $14 + $15}' "/proc/$pid/stat")))
+    found=1
+  done
+  [ "$found" = 1 ] || fail "no Linux process of $install/setupshell.exe"
+  echo $((total * 1000 / ticks))
+}
+
+case "$scenario" in
+  game-button)
+    register "B.CFG"
+    wine "$voltcfg_exe" defaults >"$install/b.cfg" 2>/dev/null
+    printf '[Setup]\r\n' >"$install/a.cfg"
+    start_shell
+    wait_bar
+    [ "$(probe thread-priority "Выход")" = 0 ] || fail "the thread is not at normal priority"
+    probe click "Игра"
+    wait_starts 1
+    [ ! -e "$install/a.cfg" ] || fail "a.cfg stayed"
+    [ -f "$install/b.cfg" ] || fail "b.cfg is gone"
+    expect_logged commandline "$folder\\voltra.exe"
+    expect_logged cwd "$folder"
+    expect_logged priority_class 0x80
+    expect_logged startup_flags 0x45
+    expect_logged show_window 3
+    expect_logged position 0,0
+    expect_logged cfg_files b.cfg
+    expect_logged cfg_name B.CFG
+    sleep 1
+    [ "$(probe thread-priority "Выход")" = -15 ] || fail "the thread is not at idle priority"
+    [ "$(probe window-origin "Выход")" = "1023 767" ] || fail "the bar is in sight"
+    logo=$(probe logo-rect) || fail "no logo window"
+    [ "$logo" = "352 0 672 240" ] || fail "the logo window is at $logo"
+    import -window root -display "$DISPLAY" "$output/game-running.png"
+    # The shell waits without polling: its processor time over 20 s of the running game.
+    before=$(shell_cpu_ms) || fail "no Linux process of the shell"
+    windows_ms=$(probe cpu-ms "Выход" 20000)
+    after=$(shell_cpu_ms) || fail "no Linux process of the shell"
+    echo "shell CPU over 20 s of the game: $((after - before)) ms (/proc), $windows_ms ms (GetProcessTimes)" |
+      tee "$output/shell-cpu.txt"
+    [ $((after - before)) -lt 400 ] || fail "the shell used $((after - before)) ms while the game ran"
+    # Clicks while the game runs start nothing.
+    probe click "Игра"
+    sleep 2
+    [ "$(starts)" = 1 ] || fail "a second game started while the first ran"
+    probe end-game
+    probe wait-no-game 20000 || fail "the game did not end"
+    probe click "Помощь"
+    sleep 1
+    [ "$(probe thread-priority "Выход")" = 0 ] || fail "the thread stayed at idle after a click"
+    probe click "Игра"
+    wait_starts 2
+    probe end-game
+    probe wait-no-game 20000 || fail "the second game did not end"
+    exit_shell
+    ;;
+  argument-start)
+    register "voltra.cfg"
+    start_shell play
+    wait_starts 1
+    # The bar had been shown: the launch moved it out of sight.
+    [ "$(probe window-origin "Выход")" = "1023 767" ] || fail "the bar was not moved away"
+    sleep 3
+    [ "$(starts)" = 1 ] || fail "the argument started the game $(starts) times"
+    probe end-game
+    probe wait-no-game 20000 || fail "the game did not end"
+    exit_shell
+    ;;
+  no-game)
+    register "b.cfg"
+    rm "$install/voltra.exe"
+    printf '[Setup]\r\n' >"$install/a.cfg"
+    start_shell
+    wait_bar
+    probe click "Игра"
+    box=$(driver message-box 20000) || fail "no message box"
+    [ "$box" = "Error|Cannot open the 'voltra.exe' file" ] || fail "first message box: $box"
+    sleep 1
+    import -window root -display "$DISPLAY" "$output/logo-and-failure.png"
+    box=$(driver message-box 20000) || fail "no second message box"
+    [ "$box" = "Error|Failed to create the process" ] || fail "second message box: $box"
+    [ ! -e "$install/a.cfg" ] || fail "the clean-up did not run"
+    probe escape-logo || fail "no logo window to close"
+    sleep 1
+    ! probe logo-rect >/dev/null || fail "Esc did not close the logo window"
+    import -window root -display "$DISPLAY" "$output/waiting-text.png"
+    start=$(date +%s%N)
+    exit_shell
+    echo "Exit after a failed launch took $((($(date +%s%N) - start) / 1000000)) ms"
+    ;;
+  empty-cfg-name)
+    register ""
+    printf '[Setup]\r\n' >"$install/a.cfg"
+    printf '[Setup]\r\n' >"$install/b.cfg"
+    start_shell
+    wait_bar
+    probe click "Игра"
+    wait_starts 1
+    [ -f "$install/a.cfg" ] && [ -f "$install/b.cfg" ] || fail "a configuration was removed"
+    expect_logged cfg_files a.cfg,b.cfg
+    probe end-game
+    probe wait-no-game 20000 || fail "the game did not end"
+    exit_shell
+    ;;
+  *)
+    fail "unknown scenario $scenario"
+    ;;
+esac
+echo "PASS: $scenario"
