@@ -178,6 +178,15 @@ TEST_F(LaunchTest, WithoutTheGameBothMessagesShowAndTheButtonsWorkAgainAtOnce) {
   EXPECT_THAT(sounds->log,
               ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
   EXPECT_EQ(Priority(), THREAD_PRIORITY_NORMAL);
+
+  // A record that holds the shell's own pseudo-handle always counts as a running game.
+  bar.GameProcess().HoldCurrentProcess();
+  sounds->log.clear();
+  bar.pictbttn_Help.Click();
+  EXPECT_TRUE(sounds->log.empty());
+  bar.GameProcess().Release();
+  bar.pictbttn_Help.Click();
+  EXPECT_EQ(sounds->log.size(), 3u);
 }
 
 // The clean-up alone: without a name, a folder or the key nothing goes; names compare with
