@@ -89,6 +89,16 @@ TEST_F(LogoTest, TheVideoPlaysDoubledInABorderlessWindowAtTheTopCentre) {
   EXPECT_NE(Logo().hwnd(), logo);
   EXPECT_FALSE(IsWindow(logo));
   EXPECT_LT(Logo().mediapl_Logo.Position(), before);
+
+  // Windows come and go; their brushes and fonts go with them.
+  Logo().Close();
+  const long gdi = tk::LiveObjects::Gdi().load();
+  for (int i = 0; i < 3; ++i) {
+    Logo().Show();
+    Logo().Close();
+  }
+  EXPECT_FALSE(Logo().IsOpen());
+  EXPECT_EQ(tk::LiveObjects::Gdi().load(), gdi);
 }
 
 TEST_F(LogoTest, EscClosesItAtOnceAndTheMainWindowRepaintsWhereItWas) {
