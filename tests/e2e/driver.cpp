@@ -4,7 +4,7 @@
 //   driver no-message-box MS             fails when a message box shows within MS
 //   driver wait-button CAPTION [TIMEOUT] waits until a visible button has that caption
 //   driver button-centre CAPTION         prints the screen centre "x y" of that button
-//   driver click CAPTION                 sends the button a click (BM_CLICK)
+//   driver click CAPTION                 clicks the button (its click notice)
 #include <windows.h>
 #include <shellapi.h>
 
@@ -81,6 +81,13 @@ auto WaitFor(F find, DWORD timeoutMs) {
   }
 }
 
+// The button's click notice, posted to its dialog. A posted BM_CLICK goes through the
+// button's simulated mouse input, which Wine sometimes drops for a window in another process.
+void Press(HWND button) {
+  PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
 int MessageBoxCommand(DWORD timeout) {
   HWND box = WaitFor(FindMessageBox, timeout);
   if (!box) {
@@ -91,7 +98,7 @@ int MessageBoxCommand(DWORD timeout) {
   std::fflush(stdout);
   for (HWND c : Children(box))
     if (ClassOf(c) == L"Button") {
-      PostMessageW(c, BM_CLICK, 0, 0);
+      Press(c);
       break;
     }
   return 0;
@@ -129,7 +136,7 @@ int main() {
     return 0;
   }
   if (command == L"click") {
-    PostMessageW(button, BM_CLICK, 0, 0);
+    Press(button);
     return 0;
   }
   return 2;
