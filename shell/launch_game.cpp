@@ -15,15 +15,6 @@
 
 namespace {
 
-struct FindTraits {
-  using type = HANDLE;
-  static type Invalid() { return INVALID_HANDLE_VALUE; }
-  static bool Valid(type h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
-  static void Close(type h) { FindClose(h); }
-  static void Created() {}
-};
-using FindHandle = tk::unique_handle<FindTraits>;
-
 // The wildcard also matches by short names ("notes.cfgx" as "NOTES~1.CFG"): only names that
 // really end in ".cfg" are configurations.
 bool EndsInCfg(const std::string& name) {
@@ -35,7 +26,7 @@ bool EndsInCfg(const std::string& name) {
 // a case-blind file system: that file is the chosen configuration and must stay.
 std::string SpellingOnDisk(const std::string& folder, const std::string& name) {
   WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, name)).c_str(), &found));
+  tk::FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, name)).c_str(), &found));
   return search ? tk::Narrow(found.cFileName) : std::string();
 }
 
@@ -67,7 +58,7 @@ void RemoveOtherConfigurations() {
   // every configuration the player has would go.
   if (folder.empty() || ReadInstallValue(kCfgNameValue).empty()) return;
   WIN32_FIND_DATAW found;
-  FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, "*.cfg")).c_str(), &found));
+  tk::FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, "*.cfg")).c_str(), &found));
   if (!search) return;
   do {
     const std::string name = tk::Narrow(found.cFileName);

@@ -30,6 +30,15 @@ struct KernelHandleTraits {
   static void Created() {}
 };
 
+// A file search of FindFirstFileW.
+struct FindTraits {
+  using type = HANDLE;
+  static type Invalid() { return INVALID_HANDLE_VALUE; }
+  static bool Valid(type h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }
+  static void Close(type h) { FindClose(h); }
+  static void Created() {}
+};
+
 struct KeyTraits {
   using type = HKEY;
   static type Invalid() { return nullptr; }
@@ -41,39 +50,33 @@ struct KeyTraits {
   static void Created() {}
 };
 
-template <typename T>
-struct GdiTraits {
+// An object that counts in one of the two families while it lives.
+template <typename T, typename Free, std::atomic<long>& (*Family)()>
+struct CountedTraits {
   using type = T;
   static type Invalid() { return nullptr; }
   static bool Valid(type h) { return h != nullptr; }
   static void Close(type h) {
-    DeleteObject(h);
-    --LiveObjects::Gdi();
+    Free()(h);
+    --Family();
   }
-  static void Created() { ++LiveObjects::Gdi(); }
+  static void Created() { ++Family(); }
 };
 
-struct MemoryDcTraits {
-  using type = HDC;
-  static type Invalid() { return nullptr; }
-  static bool Valid(type h) { return h != nullptr; }
-  static void Close(type h) {
-    DeleteDC(h);
-    --LiveObjects::Gdi();
-  }
-  static void Created() { ++LiveObjects::Gdi(); }
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
+struct DeleteMemoryDc {
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct DestroyIconHandle {
+  void operator()(HICON h) const { DestroyIcon(h); }
 };
 
-struct IconTraits {
-  using type = HICON;
-  static type Invalid() { return nullptr; }
-  static bool Valid(type h) { return h != nullptr; }
-  static void Close(type h) {
-    DestroyIcon(h);
-    --LiveObjects::User();
-  }
-  static void Created() { ++LiveObjects::User(); }
-};
+template <typename T>
+using GdiTraits = CountedTraits<T, DeleteGdiObject, &LiveObjects::Gdi>;
+using MemoryDcTraits = CountedTraits<HDC, DeleteMemoryDc, &LiveObjects::Gdi>;
+using IconTraits = CountedTraits<HICON, DestroyIconHandle, &LiveObjects::User>;
 
 template <typename Traits>
 class unique_handle {
@@ -112,6 +115,7 @@ class unique_handle {
 
 using KernelHandle = unique_handle<KernelHandleTraits>;
 using KeyHandle = unique_handle<KeyTraits>;
+using FindHandle = unique_handle<FindTraits>;
 using BitmapHandle = unique_handle<GdiTraits<HBITMAP>>;
 using FontHandle = unique_handle<GdiTraits<HFONT>>;
 using BrushHandle = unique_handle<GdiTraits<HBRUSH>>;

@@ -4,15 +4,7 @@
 #   launch_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE PROBE_EXE VOLTCFG_EXE OUTPUT_FOLDER
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 probe_exe=$4 voltcfg_exe=$5 output=$6
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/../wine/wine-env.sh"
-export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix-test}
-export VOLTRANE_TESTING=1
-export DISPLAY=${VOLTRANE_DISPLAY:-}
-voltrane_wine_env
-
-key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
-install=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
 shell_pid=
 cleanup() {
   wine "$probe_exe" end-game >/dev/null 2>&1 || true

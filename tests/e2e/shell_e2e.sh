@@ -4,15 +4,7 @@
 #   shell_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE VOLTCFG_EXE OUTPUT_FOLDER
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/../wine/wine-env.sh"
-export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix-test}
-export VOLTRANE_TESTING=1
-export DISPLAY=${VOLTRANE_DISPLAY:-}
-voltrane_wine_env
-
-key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
-install=$(mktemp -d)
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
 shell_pid=
 cleanup() {
   if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi

@@ -8,8 +8,6 @@ constexpr uint32_t kAvifHasIndex = 0x10;
 constexpr uint32_t kAviifKeyFrame = 0x10;
 constexpr uint32_t kBiRle8 = 1;
 
-uint8_t Nearest(uint8_t value, int levels) { return uint8_t((value * (levels - 1) + 127) / 255); }
-
 // A chunk: tag, size, data, and a pad byte when the size is odd.
 void PutChunk(Bytes& out, const char* tag, const Bytes& data) {
   PutTag(out, tag);
@@ -64,17 +62,7 @@ Bytes StreamHeader(int width, int height, int frames, int fps, uint32_t largest)
 
 Bytes StreamFormat(int width, int height) {
   Bytes f;
-  Put32(f, 40);
-  Put32(f, uint32_t(width));
-  Put32(f, uint32_t(height));
-  Put16(f, 1);
-  Put16(f, 8);
-  Put32(f, kBiRle8);
-  Put32(f, uint32_t(width * height));
-  Put32(f, 0);
-  Put32(f, 0);
-  Put32(f, 256);
-  Put32(f, 0);
+  PutInfoHeader(f, width, height, 8, uint32_t(width * height), 256, kBiRle8);
   Bytes palette = Palette332();
   f.insert(f.end(), palette.begin(), palette.end());
   return f;
@@ -82,16 +70,6 @@ Bytes StreamFormat(int width, int height) {
 
 }  // namespace
 
-std::vector<uint8_t> NearestTo332(const Raster& image) {
-  std::vector<uint8_t> indices(size_t(image.width()) * image.height());
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const Rgba& p = image.at(x, y);
-      indices[size_t(y) * image.width() + x] =
-          uint8_t(Nearest(p.r, 8) << 5 | Nearest(p.g, 8) << 2 | Nearest(p.b, 4));
-    }
-  return indices;
-}
 
 Bytes EncodeRle8(const std::vector<uint8_t>& indices, int width, int height) {
   Bytes out;
@@ -115,7 +93,7 @@ Bytes EncodeAviRle8(const std::vector<Raster>& frames, int framesPerSecond) {
   std::vector<Bytes> encoded;
   uint32_t largest = 0;
   for (const Raster& frame : frames) {
-    encoded.push_back(EncodeRle8(NearestTo332(frame), width, height));
+    encoded.push_back(EncodeRle8(QuantiseTo332(frame, false), width, height));
     largest = std::max(largest, uint32_t(encoded.back().size()));
   }
   const int count = int(frames.size());

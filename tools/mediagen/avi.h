@@ -8,8 +8,6 @@
 #include "raster.h"
 #include "writers.h"
 
-// Nearest colour of the 3-3-2 palette, without dithering, so that flat areas stay runs.
-std::vector<uint8_t> NearestTo332(const Raster& image);
 // RLE8 of one bottom-up frame from top-down indices: encoded runs, end-of-line and
 // end-of-bitmap codes.
 Bytes EncodeRle8(const std::vector<uint8_t>& indices, int width, int height);

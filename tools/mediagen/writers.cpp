@@ -14,6 +14,21 @@ void Put32(Bytes& out, uint32_t v) {
 
 void PutTag(Bytes& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
+void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageBytes, int colours,
+                   uint32_t compression) {
+  Put32(out, 40);
+  Put32(out, uint32_t(width));
+  Put32(out, uint32_t(height));
+  Put16(out, 1);
+  Put16(out, uint32_t(bits));
+  Put32(out, compression);
+  Put32(out, imageBytes);
+  Put32(out, 2835);
+  Put32(out, 2835);
+  Put32(out, uint32_t(colours));
+  Put32(out, 0);
+}
+
 namespace {
 
 constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
@@ -24,29 +39,15 @@ uint8_t Level(uint8_t value, int levels, double threshold) {
   return uint8_t(level < 0 ? 0 : level >= levels ? levels - 1 : level);
 }
 
-void PutInfoHeader(Bytes& out, int width, int height, int bits, uint32_t imageBytes,
-                   int colours) {
-  Put32(out, 40);
-  Put32(out, uint32_t(width));
-  Put32(out, uint32_t(height));
-  Put16(out, 1);
-  Put16(out, uint32_t(bits));
-  Put32(out, 0);
-  Put32(out, imageBytes);
-  Put32(out, 2835);
-  Put32(out, 2835);
-  Put32(out, uint32_t(colours));
-  Put32(out, 0);
-}
 
 }  // namespace
 
-std::vector<uint8_t> QuantiseTo332(const Raster& image) {
+std::vector<uint8_t> QuantiseTo332(const Raster& image, bool dithered) {
   std::vector<uint8_t> indices(size_t(image.width()) * image.height());
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const Rgba& p = image.at(x, y);
-      double t = (kBayer[y & 3][x & 3] + 0.5) / 16.0;
+      double t = dithered ? (kBayer[y & 3][x & 3] + 0.5) / 16.0 : 0.5;
       indices[size_t(y) * image.width() + x] =
           uint8_t(Level(p.r, 8, t) << 5 | Level(p.g, 8, t) << 2 | Level(p.b, 4, t));
     }
