@@ -20,8 +20,7 @@ void ButtonBarForm::Register() {
 
   BindButton(pictbttn_Game, 101, "pictbttn_Game", [this] { main_.Actions().launchGame(*this); });
   BindButton(pictbttn_Help, 102, "pictbttn_Help", [this] { main_.Actions().showHelp(*this); });
-  BindButton(pictbttn_Setup, 103, "pictbttn_Setup",
-             [this] { main_.Actions().showSetup(*this); });
+  BindButton(pictbttn_Setup, 103, "pictbttn_Setup", [this] { main_.Actions().showSetup(*this); });
   BindButton(pictbttn_Exit, 104, "pictbttn_Exit", [] { Shutdown(); });
 
   On(tk::Event::Paint, [this](tk::EventArgs&) {
@@ -43,8 +42,7 @@ void ButtonBarForm::BindButton(tk::PictureButton& button, int id, const char* na
                                std::function<void()> action) {
   Bind(button, id, name);
   button.On(tk::Event::Create, [this, &button](tk::EventArgs&) {
-    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap,
-                                       RGB(255, 255, 0)));
+    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
     return true;
   });
   button.On(tk::Event::Click, [this, action = std::move(action)](tk::EventArgs&) {

@@ -35,7 +35,8 @@ void HideButtonBar(ButtonBarForm& bar) {
   // still pending (the bar may be brand new) is done first, so that it is not that one.
   UpdateWindow(bar.hwnd());
   SetWindowPos(bar.hwnd(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 1,
-               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 bool StartGame(tk::Process& game, const std::string& path) {

@@ -70,7 +70,6 @@ Bytes StreamFormat(int width, int height) {
 
 }  // namespace
 
-
 Bytes EncodeRle8(const std::vector<uint8_t>& indices, int width, int height) {
   Bytes out;
   for (int y = height - 1; y >= 0; --y) {

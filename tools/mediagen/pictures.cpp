@@ -49,9 +49,9 @@ void Hills(Raster& image, int base, double height, double phase, Rgba colour) {
   std::vector<std::pair<double, double>> outline;
   outline.emplace_back(0, image.height());
   for (int x = 0; x <= image.width(); x += 4) {
-    double y = base - height * (0.55 * std::sin(x / 97.0 + phase) +
-                                0.3 * std::sin(x / 41.0 + 2 * phase) +
-                                0.15 * std::sin(x / 17.0 + 3 * phase));
+    double y =
+        base - height * (0.55 * std::sin(x / 97.0 + phase) + 0.3 * std::sin(x / 41.0 + 2 * phase) +
+                         0.15 * std::sin(x / 17.0 + 3 * phase));
     outline.emplace_back(x, y);
   }
   outline.emplace_back(image.width(), image.height());

@@ -39,7 +39,6 @@ uint8_t Level(uint8_t value, int levels, double threshold) {
   return uint8_t(level < 0 ? 0 : level >= levels ? levels - 1 : level);
 }
 
-
 }  // namespace
 
 std::vector<uint8_t> QuantiseTo332(const Raster& image, bool dithered) {
