@@ -8,3 +8,24 @@ voltrane_wine_env
 
 key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
 install=$(mktemp -d)
+
+# What the scenarios share. They set demo, driver_exe and output first, and define fail.
+shell_pid=
+# A copy of the demo installation, without what earlier runs left in it.
+copy_demo() {
+  cp -r "$demo/." "$install/"
+  rm -f "$install"/*.cfg "$install/voltra.log"
+  mkdir -p "$output"
+}
+driver() { wine "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+start_shell() {
+  wine "$install/setupshell.exe" "$@" >/dev/null 2>&1 &
+  shell_pid=$!
+}
+# Waits for the shell to end and leaves its exit code in $status.
+wait_shell() {
+  status=0
+  wait "$shell_pid" || status=$?
+  shell_pid=
+}
+wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }

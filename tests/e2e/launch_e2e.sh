@@ -5,7 +5,6 @@
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 probe_exe=$4 voltcfg_exe=$5 output=$6
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-shell_pid=
 cleanup() {
   wine "$probe_exe" end-game >/dev/null 2>&1 || true
   if [ -n "$shell_pid" ]; then
@@ -17,9 +16,7 @@ cleanup() {
   rm -rf "$install"
 }
 trap cleanup EXIT
-cp -r "$demo/." "$install/"
-rm -f "$install"/*.cfg "$install/voltra.log"
-mkdir -p "$output"
+copy_demo
 unset VOLTRA_LOG
 export VOLTRA_SECONDS=${VOLTRA_SECONDS:-30}
 folder=$(winepath -w "$install" 2>/dev/null)
@@ -31,22 +28,11 @@ fail() {
   import -window root -display "$DISPLAY" "$output/failed-$scenario.png" 2>/dev/null || true
   exit 1
 }
-driver() { wine "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 register() {
   wine reg add "$key" /v "Main Folder" /t REG_SZ /d "$folder" /f >/dev/null
   wine reg add "$key" /v "Cfg Name" /t REG_SZ /d "$1" /f >/dev/null
 }
-start_shell() {
-  wine "$install/setupshell.exe" "$@" >/dev/null 2>&1 &
-  shell_pid=$!
-}
-wait_shell() {
-  status=0
-  wait "$shell_pid" || status=$?
-  shell_pid=
-}
-wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
 starts() {
   if [ -f "$log" ]; then grep -c '^pid=' "$log" || true; else echo 0; fi
 }

@@ -5,34 +5,19 @@
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-shell_pid=
 cleanup() {
   if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
   rm -rf "$install"
 }
 trap cleanup EXIT
-cp -r "$demo/." "$install/"
-rm -f "$install"/*.cfg  # what earlier runs of the demo left
-mkdir -p "$output"
+copy_demo
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-driver() { wine "$driver_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
 unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
-start_shell() {
-  wine "$install/setupshell.exe" "$@" >/dev/null 2>&1 &
-  shell_pid=$!
-}
-# Waits for the shell to end and leaves its exit code in $status.
-wait_shell() {
-  status=0
-  wait "$shell_pid" || status=$?
-  shell_pid=
-}
-wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
 
 case "$scenario" in
   real-click-exit)
