@@ -1,10 +1,18 @@
-// Drives the programs' windows from outside, for the end-to-end tests.
+// Drives and looks at the programs' windows from outside, for the end-to-end tests.
 //   driver message-box [TIMEOUT_MS]      waits for a message box, prints "caption|text",
 //                                        presses its first button
 //   driver no-message-box MS             fails when a message box shows within MS
 //   driver wait-button CAPTION [TIMEOUT] waits until a visible button has that caption
 //   driver button-centre CAPTION         prints the screen centre "x y" of that button
 //   driver click CAPTION                 clicks the button (its click notice)
+//   driver thread-priority CAPTION       priority of the thread that owns that button
+//   driver window-origin CAPTION         "x y" of the window that holds that button
+//   driver cpu-ms CAPTION MS             processor time (user + kernel, ms) that the
+//                                        button's process uses over the next MS ms
+//   driver logo-rect                     "left top right bottom" of the logo window
+//   driver escape-logo                   sends Esc to the logo window
+//   driver end-game                      sends Esc to the stand-in game's window
+//   driver wait-no-game MS               waits until the game's window is gone
 #include <windows.h>
 #include <shellapi.h>
 
@@ -88,6 +96,55 @@ void Press(HWND button) {
                reinterpret_cast<LPARAM>(button));
 }
 
+// The logo window: a dialog whose one child is a video window.
+HWND FindLogo() {
+  for (HWND w : TopWindows()) {
+    if (!IsWindowVisible(w) || ClassOf(w) != L"#32770") continue;
+    HWND child = GetWindow(w, GW_CHILD);
+    if (child && ClassOf(child) == L"MCIWndClass") return w;
+  }
+  return nullptr;
+}
+
+HWND FindGame() { return FindWindowW(L"VoltraneStandInGame", nullptr); }
+
+ULONGLONG CpuMs(HANDLE process) {
+  FILETIME created, ended, kernel, user;
+  if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
+  auto ticks = [](FILETIME t) {
+    return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart;
+  };
+  return (ticks(kernel) + ticks(user)) / 10000;
+}
+
+int CpuCommand(HWND button, DWORD ms) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(button, &pid);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) return 1;
+  const ULONGLONG before = CpuMs(process);
+  Sleep(ms);
+  std::printf("%llu\n", CpuMs(process) - before);
+  CloseHandle(process);
+  return 0;
+}
+
+int ThreadPriorityCommand(HWND button) {
+  const DWORD tid = GetWindowThreadProcessId(button, nullptr);
+  HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, tid);
+  if (!thread) return 1;
+  std::printf("%d\n", GetThreadPriority(thread));
+  CloseHandle(thread);
+  return 0;
+}
+
+int PressEscape(HWND window) {
+  if (!window) return 1;
+  PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  PostMessageW(window, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+  return 0;
+}
+
 int MessageBoxCommand(DWORD timeout) {
   HWND box = WaitFor(FindMessageBox, timeout);
   if (!box) {
@@ -119,6 +176,24 @@ int main() {
     std::printf("unexpected message box: %s\n", Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str());
     return 1;
   }
+  if (command == L"logo-rect") {
+    HWND logo = FindLogo();
+    if (!logo) return 1;
+    RECT r;
+    GetWindowRect(logo, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (command == L"escape-logo") return PressEscape(FindLogo());
+  if (command == L"end-game") return PressEscape(FindGame());
+  if (command == L"wait-no-game") {
+    const DWORD limit = number(2, 30000), start = GetTickCount();
+    while (FindGame()) {
+      if (GetTickCount() - start > limit) return 1;
+      Sleep(100);
+    }
+    return 0;
+  }
   if (argc < 3) return 2;
   const std::wstring caption = argv[2];
   if (command == L"wait-button") {
@@ -139,5 +214,13 @@ int main() {
     Press(button);
     return 0;
   }
+  if (command == L"thread-priority") return ThreadPriorityCommand(button);
+  if (command == L"window-origin") {
+    RECT r;
+    GetWindowRect(GetAncestor(button, GA_ROOT), &r);
+    std::printf("%ld %ld\n", r.left, r.top);
+    return 0;
+  }
+  if (command == L"cpu-ms" && argc > 3) return CpuCommand(button, number(3, 0));
   return 2;
 }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end scenarios of the game launch: the built setupshell.exe on a scratch copy of the
 # demo installation, with the stand-in voltra.exe whose log tells how it was started.
-#   launch_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE PROBE_EXE VOLTCFG_EXE OUTPUT_FOLDER
+#   launch_e2e.sh SCENARIO DEMO_INSTALL DRIVER_EXE VOLTCFG_EXE OUTPUT_FOLDER
 set -euo pipefail
-scenario=$1 demo=$2 driver_exe=$3 probe_exe=$4 voltcfg_exe=$5 output=$6
+scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
 cleanup() {
-  wine "$probe_exe" end-game >/dev/null 2>&1 || true
+  wine "$driver_exe" end-game >/dev/null 2>&1 || true
   if [ -n "$shell_pid" ]; then
     # Exit first, so that no shell of this run stays behind for the next scenario.
     wine "$driver_exe" click "Выход" >/dev/null 2>&1 || true
@@ -28,7 +28,6 @@ fail() {
   import -window root -display "$DISPLAY" "$output/failed-$scenario.png" 2>/dev/null || true
   exit 1
 }
-probe() { wine "$probe_exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
 register() {
   wine reg add "$key" /v "Main Folder" /t REG_SZ /d "$folder" /f >/dev/null
   wine reg add "$key" /v "Cfg Name" /t REG_SZ /d "$1" /f >/dev/null
@@ -49,7 +48,7 @@ expect_logged() {
   [ "$(logged "$1")" = "$2" ] || fail "$1 is '$(logged "$1")', not '$2'"
 }
 exit_shell() {
-  probe click "Выход"
+  driver click "Выход"
   wait_shell
   [ "$status" = 0 ] || fail "exit code $status"
 }
@@ -73,8 +72,8 @@ case "$scenario" in
     printf '[Setup]\r\n' >"$install/a.cfg"
     start_shell
     wait_bar
-    [ "$(probe thread-priority "Выход")" = 0 ] || fail "the thread is not at normal priority"
-    probe click "Игра"
+    [ "$(driver thread-priority "Выход")" = 0 ] || fail "the thread is not at normal priority"
+    driver click "Игра"
     wait_starts 1
     [ ! -e "$install/a.cfg" ] || fail "a.cfg stayed"
     [ -f "$install/b.cfg" ] || fail "b.cfg is gone"
@@ -87,31 +86,31 @@ case "$scenario" in
     expect_logged cfg_files b.cfg
     expect_logged cfg_name B.CFG
     sleep 1
-    [ "$(probe thread-priority "Выход")" = -15 ] || fail "the thread is not at idle priority"
-    [ "$(probe window-origin "Выход")" = "1023 767" ] || fail "the bar is in sight"
-    logo=$(probe logo-rect) || fail "no logo window"
+    [ "$(driver thread-priority "Выход")" = -15 ] || fail "the thread is not at idle priority"
+    [ "$(driver window-origin "Выход")" = "1023 767" ] || fail "the bar is in sight"
+    logo=$(driver logo-rect) || fail "no logo window"
     [ "$logo" = "352 0 672 240" ] || fail "the logo window is at $logo"
     import -window root -display "$DISPLAY" "$output/game-running.png"
     # The shell waits without polling: its processor time over 20 s of the running game.
     before=$(shell_cpu_ms) || fail "no Linux process of the shell"
-    windows_ms=$(probe cpu-ms "Выход" 20000)
+    windows_ms=$(driver cpu-ms "Выход" 20000)
     after=$(shell_cpu_ms) || fail "no Linux process of the shell"
     echo "shell CPU over 20 s of the game: $((after - before)) ms (/proc), $windows_ms ms (GetProcessTimes)" |
       tee "$output/shell-cpu.txt"
     [ $((after - before)) -lt 400 ] || fail "the shell used $((after - before)) ms while the game ran"
     # Clicks while the game runs start nothing.
-    probe click "Игра"
+    driver click "Игра"
     sleep 2
     [ "$(starts)" = 1 ] || fail "a second game started while the first ran"
-    probe end-game
-    probe wait-no-game 20000 || fail "the game did not end"
-    probe click "Помощь"
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
+    driver click "Помощь"
     sleep 1
-    [ "$(probe thread-priority "Выход")" = 0 ] || fail "the thread stayed at idle after a click"
-    probe click "Игра"
+    [ "$(driver thread-priority "Выход")" = 0 ] || fail "the thread stayed at idle after a click"
+    driver click "Игра"
     wait_starts 2
-    probe end-game
-    probe wait-no-game 20000 || fail "the second game did not end"
+    driver end-game
+    driver wait-no-game 20000 || fail "the second game did not end"
     exit_shell
     ;;
   argument-start)
@@ -119,11 +118,11 @@ case "$scenario" in
     start_shell play
     wait_starts 1
     # The bar had been shown: the launch moved it out of sight.
-    [ "$(probe window-origin "Выход")" = "1023 767" ] || fail "the bar was not moved away"
+    [ "$(driver window-origin "Выход")" = "1023 767" ] || fail "the bar was not moved away"
     sleep 3
     [ "$(starts)" = 1 ] || fail "the argument started the game $(starts) times"
-    probe end-game
-    probe wait-no-game 20000 || fail "the game did not end"
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
     exit_shell
     ;;
   no-game)
@@ -132,7 +131,7 @@ case "$scenario" in
     printf '[Setup]\r\n' >"$install/a.cfg"
     start_shell
     wait_bar
-    probe click "Игра"
+    driver click "Игра"
     box=$(driver message-box 20000) || fail "no message box"
     [ "$box" = "Error|Cannot open the 'voltra.exe' file" ] || fail "first message box: $box"
     sleep 1
@@ -140,9 +139,9 @@ case "$scenario" in
     box=$(driver message-box 20000) || fail "no second message box"
     [ "$box" = "Error|Failed to create the process" ] || fail "second message box: $box"
     [ ! -e "$install/a.cfg" ] || fail "the clean-up did not run"
-    probe escape-logo || fail "no logo window to close"
+    driver escape-logo || fail "no logo window to close"
     sleep 1
-    ! probe logo-rect >/dev/null || fail "Esc did not close the logo window"
+    ! driver logo-rect >/dev/null || fail "Esc did not close the logo window"
     import -window root -display "$DISPLAY" "$output/waiting-text.png"
     start=$(date +%s%N)
     exit_shell
@@ -154,12 +153,12 @@ case "$scenario" in
     printf '[Setup]\r\n' >"$install/b.cfg"
     start_shell
     wait_bar
-    probe click "Игра"
+    driver click "Игра"
     wait_starts 1
     [ -f "$install/a.cfg" ] && [ -f "$install/b.cfg" ] || fail "a configuration was removed"
     expect_logged cfg_files a.cfg,b.cfg
-    probe end-game
-    probe wait-no-game 20000 || fail "the game did not end"
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
     exit_shell
     ;;
   *)
