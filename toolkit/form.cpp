@@ -12,8 +12,6 @@ namespace tk {
 
 namespace {
 
-constexpr UINT kUserMessage = kUserEventMessage;
-
 std::set<HWND>& ModelessForms() {
   static std::set<HWND> forms;
   return forms;
@@ -58,7 +56,7 @@ void Form::Destroy() {
 }
 
 void Form::PostUserEvent(WPARAM w, LPARAM l) {
-  if (hwnd_) PostMessageW(hwnd_, kUserMessage, w, l);
+  if (hwnd_) PostMessageW(hwnd_, kUserEventMessage, w, l);
 }
 
 void Form::Bind(Control& control, int id, std::string name) {
@@ -162,7 +160,7 @@ INT_PTR Form::Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled) {
     case WM_PAINT:
       handled = OnPaint();
       return TRUE;
-    case kUserMessage: {
+    case kUserEventMessage: {
       EventArgs args{w, l};
       events_.Raise(Event::User, args);
       return TRUE;
@@ -194,10 +192,6 @@ INT_PTR Form::Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled) {
   return 0;
 }
 
-bool Form::RaiseOn(Control* control, Event event, EventArgs& args) {
-  return control && control->events().Raise(event, args);
-}
-
 bool Form::OnCommand(WPARAM w, LPARAM l) {
   const int id = LOWORD(w);
   const int code = HIWORD(w);
@@ -207,21 +201,21 @@ bool Form::OnCommand(WPARAM w, LPARAM l) {
   if (control) {
     switch (code) {
       case BN_CLICKED:
-        return RaiseOn(control, Event::Click, args);
+        return control->events().Raise(Event::Click, args);
       case BN_DOUBLECLICKED:
-        return RaiseOn(control, Event::DoubleClick, args);
+        return control->events().Raise(Event::DoubleClick, args);
       case EN_CHANGE:
-        return RaiseOn(control, Event::Change, args);
+        return control->events().Raise(Event::Change, args);
       case CBN_SELCHANGE:
-        return RaiseOn(control, Event::Select, args);  // = LBN_SELCHANGE
+        return control->events().Raise(Event::Select, args);  // = LBN_SELCHANGE
       case LBN_DBLCLK:
-        return RaiseOn(control, Event::DoubleClick, args);
+        return control->events().Raise(Event::DoubleClick, args);
       case EN_SETFOCUS:
       case BN_SETFOCUS:
-        return RaiseOn(control, Event::GotFocus, args);
+        return control->events().Raise(Event::GotFocus, args);
       case EN_KILLFOCUS:
       case BN_KILLFOCUS:
-        return RaiseOn(control, Event::LostFocus, args);
+        return control->events().Raise(Event::LostFocus, args);
     }
     return false;
   }
@@ -279,9 +273,9 @@ bool Form::OnPaint() {
   HDC dc = BeginPaint(hwnd_, &ps);
   EventArgs args;
   args.dc = dc;
-  bool handled = events_.Raise(Event::Paint, args);
+  events_.Raise(Event::Paint, args);
   EndPaint(hwnd_, &ps);
-  return handled || true;
+  return true;  // painted here, whether or not a handler drew anything
 }
 
 void Form::OnDestroyed() {

@@ -87,7 +87,6 @@ class Form {
   bool OnScroll(WPARAM w, LPARAM l);
   bool OnPaint();
   void OnDestroyed();
-  bool RaiseOn(Control* control, Event event, EventArgs& args);
 
   std::wstring templateName_;
   std::string name_;

@@ -1,24 +1,20 @@
 #include "text.h"
 
-#include <windows.h>
+#include "cp1251.h"
 
 namespace tk {
 
+// wchar_t is a UTF-16 code unit on Windows: the portable codec does the work.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring Widen(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-  std::wstring out(size_t(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), out.data(), n);
-  return out;
+  std::u16string wide = kz::Utf8ToUtf16(utf8);
+  return std::wstring(wide.begin(), wide.end());
 }
 
 std::string Narrow(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), nullptr, 0, nullptr,
-                              nullptr);
-  std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), out.data(), n, nullptr, nullptr);
-  return out;
+  return kz::Utf16ToUtf8(
+      std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
 
 }  // namespace tk

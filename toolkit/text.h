@@ -1,6 +1,6 @@
-// UTF-8 and UTF-16 conversions for the Win32 boundary. Code page 1251 texts of the
-// configuration model go through the portable codec instead; the system's code page never
-// decides anything.
+// UTF-8 and UTF-16 conversions for the Win32 boundary, done by the configuration library's
+// own codec. Code page 1251 texts of the model go through that codec too; the system's code
+// page never decides anything.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 
+#include "fake_seams.h"
 #include "install_settings.h"
 #include "launch_game.h"
 #include "logo_form.h"
@@ -15,23 +16,6 @@
 using ::testing::ElementsAre;
 
 namespace {
-
-// The installation key as a test double: present or not, with its two values.
-class FakeInstallKey : public kz::InstallKey {
- public:
-  std::optional<std::string> Read(const std::string& value, bool) const override {
-    if (!present) return std::nullopt;
-    auto it = values.find(value);
-    return it == values.end() ? std::string() : it->second;
-  }
-  bool Write(const std::string& value, const std::string& data) override {
-    if (!present) return false;
-    values[value] = data;
-    return true;
-  }
-  bool present = true;
-  std::map<std::string, std::string> values;
-};
 
 using Block = std::map<std::string, std::string>;
 
