@@ -1,13 +1,13 @@
-#include "config_writer.h"
+#include "config/config_writer.h"
 
 #include <cstdio>
 
-#include "default_path.h"
-#include "file_io.h"
-#include "install_settings.h"
-#include "seams.h"
-#include "setup_section.h"
-#include "setup_tables.h"
+#include "config/default_path.h"
+#include "config/file_io.h"
+#include "config/install_settings.h"
+#include "config/seams.h"
+#include "config/setup_section.h"
+#include "config/setup_tables.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "setup_entry.h"
+#include "config/setup_entry.h"
 
 // The entry's line without its line end: "Name = 5", "Name = 0x220", "Name = \"Fire\"",
 // "Name = \"Up\" \"Kpad8\"", with ";" in front when the entry is disabled. The text lives in

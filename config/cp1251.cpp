@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "config/cp1251.h"
 
 #include <cstdint>
 

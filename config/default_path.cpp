@@ -1,6 +1,6 @@
-#include "default_path.h"
+#include "config/default_path.h"
 
-#include "seams.h"
+#include "config/seams.h"
 
 namespace {
 

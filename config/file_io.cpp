@@ -1,10 +1,10 @@
-#include "file_io.h"
+#include "config/file_io.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
-#include "cp1251.h"
+#include "config/cp1251.h"
 
 #ifdef _WIN32
 #include <io.h>

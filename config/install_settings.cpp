@@ -1,6 +1,6 @@
-#include "install_settings.h"
+#include "config/install_settings.h"
 
-#include "seams.h"
+#include "config/seams.h"
 
 namespace {
 

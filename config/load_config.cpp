@@ -1,11 +1,11 @@
 #include <cstring>
 
-#include "cp1251.h"
-#include "install_settings.h"
-#include "read_cfg.h"
-#include "seams.h"
-#include "setup_section.h"
-#include "setup_tables.h"
+#include "config/cp1251.h"
+#include "config/install_settings.h"
+#include "config/read_cfg.h"
+#include "config/seams.h"
+#include "config/setup_section.h"
+#include "config/setup_tables.h"
 
 namespace {
 

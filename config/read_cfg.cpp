@@ -1,12 +1,12 @@
-#include "read_cfg.h"
+#include "config/read_cfg.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "default_path.h"
-#include "file_io.h"
-#include "install_settings.h"
-#include "scan_line.h"
+#include "config/default_path.h"
+#include "config/file_io.h"
+#include "config/install_settings.h"
+#include "config/scan_line.h"
 
 KzReadCfg::KzReadCfg() {
   const std::string name = CurrentCfgName();

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "setup_entry.h"
+#include "config/setup_entry.h"
 
 // Kinds of line that ReadEntry reports.
 enum KzLineKind : int {

@@ -1,8 +1,8 @@
-#include "scan_line.h"
+#include "config/scan_line.h"
 
 #include <cstring>
 
-#include "ascii.h"
+#include "config/ascii.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "seams.h"
+#include "config/seams.h"
 
 namespace kz {
 

@@ -1,8 +1,8 @@
 // The built-in content of the default tables.
 #include <cstring>
 
-#include "cp1251.h"
-#include "setup_tables.h"
+#include "config/cp1251.h"
+#include "config/setup_tables.h"
 
 namespace {
 

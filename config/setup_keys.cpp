@@ -1,8 +1,8 @@
-#include "setup_keys.h"
+#include "config/setup_keys.h"
 
-#include "ascii.h"
-#include "cp1251.h"
-#include "seams.h"
+#include "config/ascii.h"
+#include "config/cp1251.h"
+#include "config/seams.h"
 
 namespace {
 

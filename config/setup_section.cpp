@@ -1,12 +1,12 @@
-#include "setup_section.h"
+#include "config/setup_section.h"
 
 #include <cstring>
 
-#include "ascii.h"
-#include "cp1251.h"
-#include "seams.h"
-#include "setup_keys.h"
-#include "setup_tables.h"
+#include "config/ascii.h"
+#include "config/cp1251.h"
+#include "config/seams.h"
+#include "config/setup_keys.h"
+#include "config/setup_tables.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "list_views.h"
-#include "setup_entry.h"
+#include "config/list_views.h"
+#include "config/setup_entry.h"
 
 class KzSetupSection {
  public:

@@ -1,9 +1,9 @@
-#include "setup_tables.h"
+#include "config/setup_tables.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "ascii.h"
+#include "config/ascii.h"
 
 void SetEntryText(char (&field)[32], std::string_view text) {
   const size_t length = std::min<size_t>(text.size(), kTextLimit);

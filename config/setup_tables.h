@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "setup_entry.h"
+#include "config/setup_entry.h"
 
 struct KzSectionInfo {
   const char* name;

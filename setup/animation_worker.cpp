@@ -1,4 +1,4 @@
-#include "animation_worker.h"
+#include "setup/animation_worker.h"
 
 AnimationWorker::AnimationWorker()
     : stopRequest_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),

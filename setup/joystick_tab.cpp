@@ -1,4 +1,4 @@
-#include "joystick_tab.h"
+#include "setup/joystick_tab.h"
 
 void JoystickTab::Register() {
   SetFont("8.MS Sans Serif");

@@ -1,4 +1,4 @@
-#include "keyboard_tab.h"
+#include "setup/keyboard_tab.h"
 
 void KeyboardTab::Register() {
   SetFont("8.MS Sans Serif");

@@ -1,4 +1,4 @@
-#include "mouse_tab.h"
+#include "setup/mouse_tab.h"
 
 void MouseTab::Register() {
   SetFont("8.MS Sans Serif");

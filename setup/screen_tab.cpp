@@ -1,6 +1,8 @@
-#include "screen_tab.h"
+#include "setup/screen_tab.h"
 
-#include "setup_section.h"
+#include "setup/screen_tab_ids.h"
+
+#include "config/setup_section.h"
 
 ScreenTab::ScreenTab()
     : tk::Form(L"ID_ScreenTab"),
@@ -10,18 +12,18 @@ ScreenTab::ScreenTab()
 void ScreenTab::Register() {
   SetFont("8.MS Sans Serif");
   SetName("ScreenTab");
-  Bind(groupb_Resolution, 101, "groupb_Resolution");
-  Bind(optb_640x480, 102, "optb_640x480");
-  Bind(optb_800x600, 103, "optb_800x600");
-  optb_640x480.On(tk::Event::Click, [this](tk::EventArgs&) {
+  Bind(TK_ITEM(groupb_Resolution));
+  Bind(TK_ITEM(optb_640x480));
+  Bind(TK_ITEM(optb_800x600));
+  optb_640x480.On<tk::Event::Click>([this] {
     Choose(640, 480);
     return true;
   });
-  optb_800x600.On(tk::Event::Click, [this](tk::EventArgs&) {
+  optb_800x600.On<tk::Event::Click>([this] {
     Choose(800, 600);
     return true;
   });
-  On(tk::Event::Create, [this](tk::EventArgs&) {
+  On<tk::Event::Create>([this] {
     ShowResolution();
     // The Tab key, posted to the page itself: the dialog's keyboard navigation takes it
     // once the modal loop runs.

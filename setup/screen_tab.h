@@ -2,7 +2,7 @@
 // ("Pentium II"), written into ScreenWidth and ScreenHeight of the current Screen Setup table.
 #pragma once
 
-#include "setup_entry.h"
+#include "config/setup_entry.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
 #include "toolkit/option_button.h"

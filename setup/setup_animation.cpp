@@ -1,8 +1,8 @@
-#include "setup_animation.h"
+#include "setup/setup_animation.h"
 
 #include <string>
 
-#include "default_path.h"
+#include "config/default_path.h"
 #include "toolkit/text.h"
 
 namespace {

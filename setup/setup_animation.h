@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "animation_worker.h"
+#include "setup/animation_worker.h"
 #include "toolkit/handles.h"
 #include "toolkit/picture_box.h"
 

@@ -1,27 +1,51 @@
-#include "setup_form.h"
+#include "setup/setup_form.h"
 
-#include "install_settings.h"
-#include "joystick_tab.h"
-#include "keyboard_tab.h"
-#include "mouse_tab.h"
-#include "screen_tab.h"
-#include "setup_section.h"
-#include "sound_tab.h"
-#include "system_tab.h"
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "config/install_settings.h"
+#include "config/setup_section.h"
+#include "setup/joystick_tab.h"
+#include "setup/keyboard_tab.h"
+#include "setup/mouse_tab.h"
+#include "setup/screen_tab.h"
+#include "setup/setup_form_ids.h"
+#include "setup/sound_tab.h"
+#include "setup/system_tab.h"
 #include "toolkit/message_box.h"
 #include "toolkit/text.h"
 
 namespace {
 
 constexpr int kWindowIcon = 100;
-constexpr const wchar_t* kTabCaptions[kSetupPages] = {
-    L"Экран", L"Звук", L"Клавиатура", L"Мышь", L"Джойстик и Game Pad", L"Система"};
-constexpr int kPageIconResources[kSetupPages] = {102, 106, 105, 103, 104, 107};
+
+template <typename Tab>
+std::unique_ptr<tk::Form> Make(const SetupContext&) {
+  return std::make_unique<Tab>();
+}
+
+// The pages in the order of their tabs.
+struct PageKind {
+  const wchar_t* caption;
+  int iconResource;
+  std::unique_ptr<tk::Form> (*make)(const SetupContext&);
+};
+const PageKind kPages[kSetupPages] = {
+    {L"Экран", 102, &Make<ScreenTab>},
+    {L"Звук", 106, &Make<SoundTab>},
+    {L"Клавиатура", 105, &Make<KeyboardTab>},
+    {L"Мышь", 103, &Make<MouseTab>},
+    {L"Джойстик и Game Pad", 104, &Make<JoystickTab>},
+    {L"Система", 107, &Make<SystemTab>},
+};
 
 tk::IconHandle LoadIconResource(int number) {
   return tk::IconHandle(static_cast<HICON>(LoadImageW(
       GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
 }
+
+bool KeyIsDown(int key) { return GetKeyState(key) < 0; }
 
 }  // namespace
 
@@ -32,37 +56,41 @@ std::wstring SaveFailedMessage(const std::string& cfgName) {
 
 SetupForm::SetupForm() : tk::Form(L"ID_SetupForm"), windowIcon_(LoadIconResource(kWindowIcon)) {
   for (int i = 0; i < kSetupPages; ++i)
-    pageIcons_[size_t(i)] = LoadIconResource(kPageIconResources[i]);
+    pageIcons_[size_t(i)] = LoadIconResource(kPages[i].iconResource);
 }
 
 SetupForm::~SetupForm() { Destroy(); }
 
-void SetupForm::Open(HWND owner) { RunModal(owner); }
+void SetupForm::Open(HWND owner, const SetupContext& context) {
+  context_ = context;
+  RunModal(owner);
+}
 
 void SetupForm::Register() {
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(windowIcon_.get()));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(windowIcon_.get()));
   SetFont("8.MS Sans Serif");
   SetName("SetupForm");
-  Bind(tabctrl_1, 101, "tabctrl_1");
+  Bind(TK_ITEM(tabctrl_1));
   tabctrl_1.SetItemSize(96, 0);
-  Bind(pictb_Animation, 102, "pictb_Animation");
+  Bind(TK_ITEM(pictb_Animation));
   pictb_Animation.SetIcon(windowIcon_.get());
-  Bind(pictb_TabIcon, 103, "pictb_TabIcon");
+  Bind(TK_ITEM(pictb_TabIcon));
   pictb_TabIcon.SetIcon(PageIcon(0));
   RegisterHandlers();
+  pageKeys_ = std::make_unique<tk::KeyFilter>([this](const MSG& msg) { return PageKey(msg); });
 }
 
 void SetupForm::RegisterHandlers() {
-  On(tk::Event::Cancel, [this](tk::EventArgs&) {
+  On<tk::Event::Cancel>([this] {
     EndModal(IDCANCEL);
     return true;
   });
-  On(tk::Event::User, [this](tk::EventArgs&) {
+  On<tk::Event::User>([this] {
     animation_.Tick();
     return true;
   });
-  tabctrl_1.On(tk::Event::Select, [this](tk::EventArgs&) {
+  tabctrl_1.On<tk::Event::Select>([this] {
     tabctrl_1.ShowSelectedPage();
     const int selected = tabctrl_1.Selected();
     if (selected >= 0 && selected < kSetupPages) pictb_TabIcon.SetIcon(PageIcon(selected));
@@ -70,45 +98,59 @@ void SetupForm::RegisterHandlers() {
   });
   // The form's own create event comes first: the pages exist and the form is in place when
   // the animation measures the form's width.
-  On(tk::Event::Create, [this](tk::EventArgs&) {
+  On<tk::Event::Create>([this] {
     CreatePages();
     CentreOnScreen();
     return false;
   });
-  pictb_Animation.On(tk::Event::Create, [this](tk::EventArgs&) {
+  pictb_Animation.On<tk::Event::Create>([this] {
     animation_.Start(hwnd(), tk::kUserEventMessage);
     return true;
   });
-  pictb_Animation.On(tk::Event::Destroy, [this](tk::EventArgs&) {
+  pictb_Animation.On<tk::Event::Destroy>([this] {
     animation_.Stop();
     return true;
   });
-  On(tk::Event::Destroy, [this](tk::EventArgs&) {
+  On<tk::Event::Destroy>([this] {
     Closing();
     return false;
   });
 }
 
 void SetupForm::CreatePages() {
-  screenTab_ = std::make_unique<ScreenTab>();
-  AddPage(0, *screenTab_);
-  soundTab_ = std::make_unique<SoundTab>();
-  AddPage(1, *soundTab_);
-  keyboardTab_ = std::make_unique<KeyboardTab>();
-  AddPage(2, *keyboardTab_);
-  mouseTab_ = std::make_unique<MouseTab>();
-  AddPage(3, *mouseTab_);
-  joystickTab_ = std::make_unique<JoystickTab>();
-  AddPage(4, *joystickTab_);
-  systemTab_ = std::make_unique<SystemTab>();
-  AddPage(5, *systemTab_);
+  for (int i = 0; i < kSetupPages; ++i) {
+    auto& page = pages_[size_t(i)];
+    page = kPages[i].make(context_);
+    page->Create(hwnd());
+    tabctrl_1.InsertTab(i, kPages[i].caption);
+  }
   for (int i = 0; i < kSetupPages; ++i) tabctrl_1.AttachPage(i, pages_[size_t(i)]->hwnd());
 }
 
-void SetupForm::AddPage(int index, tk::Form& page) {
-  pages_[size_t(index)] = &page;
-  page.Create(hwnd());
-  tabctrl_1.InsertTab(index, kTabCaptions[index]);
+// The tab control tells its parent of the change, as it does for a click; the select event
+// then shows the page and its icon.
+void SetupForm::SelectPage(int index) {
+  if (!hwnd() || index < 0 || index >= kSetupPages) return;
+  tabctrl_1.Select(index);
+  NMHDR header{tabctrl_1.hwnd(), UINT_PTR(tabctrl_1.id()), UINT(TCN_SELCHANGE)};
+  SendMessageW(hwnd(), WM_NOTIFY, WPARAM(tabctrl_1.id()), reinterpret_cast<LPARAM>(&header));
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp on any window of the dialog. Keys for
+// other windows, a message box over the dialog among them, are not ours.
+bool SetupForm::PageKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || !hwnd() || !KeyIsDown(VK_CONTROL) || KeyIsDown(VK_MENU))
+    return false;
+  if (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd)) return false;
+  int step = 0;
+  if (msg.wParam == VK_TAB) step = KeyIsDown(VK_SHIFT) ? -1 : 1;
+  if (msg.wParam == VK_NEXT) step = 1;
+  if (msg.wParam == VK_PRIOR) step = -1;
+  if (step == 0) return false;
+  const int current = std::max(tabctrl_1.Selected(), 0);
+  SelectPage((current + step + kSetupPages) % kSetupPages);
+  SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tabctrl_1.hwnd()), TRUE);
+  return true;
 }
 
 // On the whole screen, not the work area.
@@ -123,7 +165,8 @@ void SetupForm::CentreOnScreen() {
 
 // The animation stops before the question, so that no tick runs under the message box.
 void SetupForm::Closing() {
-  pictb_Animation.events().Raise(tk::Event::Destroy);
+  pageKeys_.reset();
+  pictb_Animation.events().Raise<tk::Event::Destroy>();
   AskToSave();
   ForgetPages();
 }
@@ -142,11 +185,5 @@ void SetupForm::AskToSave() {
 // Destroying the page objects destroys their windows, which runs each page's own closing.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
-  pages_.fill(nullptr);
-  screenTab_.reset();
-  soundTab_.reset();
-  keyboardTab_.reset();
-  mouseTab_.reset();
-  joystickTab_.reset();
-  systemTab_.reset();
+  for (auto& page : pages_) page.reset();
 }

@@ -2,6 +2,10 @@
 // small animated icon sliding along the top. The pages write every change straight into the
 // current tables; closing the dialog asks whether to save a changed configuration.
 //
+// Keyboard: Tab and Shift+Tab go through the shown page's controls and the tab control;
+// Ctrl+Tab and Ctrl+PgDn select the next page, Ctrl+Shift+Tab and Ctrl+PgUp the previous one,
+// wrapping around, whatever control has the focus. The focus then rests on the tab control.
+//
 // Ownership: the button bar owns the form object, which lives as long as the bar and keeps
 // the page icons. The window, its controls and the six page objects are made anew at each
 // opening and forgotten when the window is destroyed.
@@ -11,21 +15,20 @@
 #include <memory>
 #include <string>
 
-#include "setup_animation.h"
+#include "setup/setup_animation.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
+#include "toolkit/key_observer.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/tab_control.h"
 
-class ScreenTab;
-class SoundTab;
-class KeyboardTab;
-class MouseTab;
-class JoystickTab;
-class SystemTab;
-
 inline constexpr int kSetupPages = 6;
 inline constexpr const wchar_t* kSaveQuestion = L"Конфигурация изменена. Сохранить изменения?";
+
+// What the program that opens the dialog knows and the pages need.
+struct SetupContext {
+  bool soundCardFound = false;  // the start-up detection found a sound card
+};
 
 // The message that tells the player a save failed; it names the file.
 std::wstring SaveFailedMessage(const std::string& cfgName);
@@ -37,38 +40,41 @@ class SetupForm : public tk::Form {
   ~SetupForm() override;
 
   // Runs the dialog modally, owned by `owner`; returns once it has closed.
-  void Open(HWND owner);
+  void Open(HWND owner, const SetupContext& context = {});
 
   tk::TabControl tabctrl_1;
   tk::PictureBox pictb_Animation;
   tk::PictureBox pictb_TabIcon;
 
-  // While the dialog is open: the page of a tab index, and the two pages with controls.
-  tk::Form* Page(int index) const { return pages_[size_t(index)]; }
-  ScreenTab* Screen() const { return screenTab_.get(); }
-  SystemTab* System() const { return systemTab_.get(); }
+  // While the dialog is open: the page of a tab index, and a page by its kind.
+  tk::Form* Page(int index) const { return pages_[size_t(index)].get(); }
+  template <typename Tab>
+  Tab* FindPage() const {
+    for (const auto& page : pages_)
+      if (auto* tab = dynamic_cast<Tab*>(page.get())) return tab;
+    return nullptr;
+  }
+  const SetupContext& Context() const { return context_; }
   HICON PageIcon(int index) const { return pageIcons_[size_t(index)].get(); }
   HICON WindowIcon() const { return windowIcon_.get(); }
   const SetupAnimation& Animation() const { return animation_; }
+  // Selects a page as a click on its tab does: the page shows and the icon follows.
+  void SelectPage(int index);
 
  private:
   void Register() override;
   void RegisterHandlers();
   void CreatePages();
-  void AddPage(int index, tk::Form& page);
   void CentreOnScreen();
+  bool PageKey(const MSG& msg);
   void Closing();
   void AskToSave();
   void ForgetPages();
 
+  SetupContext context_;
   std::array<tk::IconHandle, kSetupPages> pageIcons_;
   tk::IconHandle windowIcon_;
   SetupAnimation animation_{pictb_Animation};
-  std::unique_ptr<ScreenTab> screenTab_;
-  std::unique_ptr<SoundTab> soundTab_;
-  std::unique_ptr<KeyboardTab> keyboardTab_;
-  std::unique_ptr<MouseTab> mouseTab_;
-  std::unique_ptr<JoystickTab> joystickTab_;
-  std::unique_ptr<SystemTab> systemTab_;
-  std::array<tk::Form*, kSetupPages> pages_{};
+  std::array<std::unique_ptr<tk::Form>, kSetupPages> pages_;
+  std::unique_ptr<tk::KeyFilter> pageKeys_;
 };

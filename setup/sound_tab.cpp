@@ -1,4 +1,4 @@
-#include "sound_tab.h"
+#include "setup/sound_tab.h"
 
 void SoundTab::Register() {
   SetFont("8.MS Sans Serif");

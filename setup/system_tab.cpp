@@ -1,7 +1,9 @@
-#include "system_tab.h"
+#include "setup/system_tab.h"
 
-#include "install_settings.h"
-#include "setup_section.h"
+#include "setup/system_tab_ids.h"
+
+#include "config/install_settings.h"
+#include "config/setup_section.h"
 #include "toolkit/text.h"
 
 const wchar_t* const kGeneralComment =
@@ -24,16 +26,16 @@ void SystemTab::Register() {
   OnControllerClick(optb_KbdAndMouse, 1);
   OnControllerClick(optb_KbdAndJoystick, 2);
   OnControllerClick(optb_KbdAndGamePad, 4);  // 3 has no button and is never written here
-  checkbox_NameChangeEnabled.On(tk::Event::Click, [this](tk::EventArgs&) {
+  checkbox_NameChangeEnabled.On<tk::Event::Click>([this] {
     textb_CfgName.Enable(checkbox_NameChangeEnabled.IsChecked());
     return true;
   });
   RegisterNameHandlers();
-  label_GeneralComment.On(tk::Event::Create, [this](tk::EventArgs&) {
+  label_GeneralComment.On<tk::Event::Create>([this] {
     label_GeneralComment.SetText(kGeneralComment);
     return true;
   });
-  On(tk::Event::Create, [this](tk::EventArgs&) {
+  On<tk::Event::Create>([this] {
     ShowControllerType();
     return false;
   });
@@ -42,19 +44,19 @@ void SystemTab::Register() {
 void SystemTab::Created() { ShowWindow(hwnd(), SW_SHOW); }
 
 void SystemTab::BindControls() {
-  Bind(label_CfgName, 101, "label_CfgName");
-  Bind(textb_CfgName, 102, "textb_CfgName");
-  Bind(checkbox_NameChangeEnabled, 103, "checkbox_NameChangeEnabled");
-  Bind(groupb_ControllerType, 104, "groupb_ControllerType");
-  Bind(optb_KbdOnly, 105, "optb_KbdOnly");
-  Bind(optb_KbdAndMouse, 106, "optb_KbdAndMouse");
-  Bind(optb_KbdAndJoystick, 107, "optb_KbdAndJoystick");
-  Bind(optb_KbdAndGamePad, 108, "optb_KbdAndGamePad");
-  Bind(label_GeneralComment, 109, "label_GeneralComment");
+  Bind(TK_ITEM(label_CfgName));
+  Bind(TK_ITEM(textb_CfgName));
+  Bind(TK_ITEM(checkbox_NameChangeEnabled));
+  Bind(TK_ITEM(groupb_ControllerType));
+  Bind(TK_ITEM(optb_KbdOnly));
+  Bind(TK_ITEM(optb_KbdAndMouse));
+  Bind(TK_ITEM(optb_KbdAndJoystick));
+  Bind(TK_ITEM(optb_KbdAndGamePad));
+  Bind(TK_ITEM(label_GeneralComment));
 }
 
 void SystemTab::OnControllerClick(tk::OptionButton& button, int controllerType) {
-  button.On(tk::Event::Click, [this, controllerType](tk::EventArgs&) {
+  button.On<tk::Event::Click>([this, controllerType] {
     if (controllerType_) controllerType_->value = controllerType;
     return true;
   });
@@ -63,16 +65,16 @@ void SystemTab::OnControllerClick(tk::OptionButton& button, int controllerType) 
 // The name is taken as typed, on every change: each keystroke rewrites "Cfg Name". Closing
 // the page stores it once more.
 void SystemTab::RegisterNameHandlers() {
-  textb_CfgName.On(tk::Event::Create, [this](tk::EventArgs&) {
+  textb_CfgName.On<tk::Event::Create>([this] {
     LoadCfgName();
     textb_CfgName.SetText(tk::Widen(CurrentCfgName()));
     return true;
   });
-  textb_CfgName.On(tk::Event::Change, [this](tk::EventArgs&) {
+  textb_CfgName.On<tk::Event::Change>([this] {
     StoreTypedName();
     return true;
   });
-  textb_CfgName.On(tk::Event::Destroy, [this](tk::EventArgs&) {
+  textb_CfgName.On<tk::Event::Destroy>([this] {
     StoreTypedName();
     return true;
   });

@@ -3,7 +3,7 @@
 // settings at every change. It also shows a fixed hint about the settings of the game itself.
 #pragma once
 
-#include "setup_entry.h"
+#include "config/setup_entry.h"
 #include "toolkit/check_box.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"

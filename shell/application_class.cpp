@@ -1,15 +1,15 @@
-#include "application_class.h"
+#include "shell/application_class.h"
 
 #include <shellapi.h>
 
 ApplicationClass::ApplicationClass(ShellActions actions, int argumentCount)
     : actions_(std::move(actions)), argumentCount_(argumentCount) {
-  app_.On(tk::Event::Start, [this](tk::EventArgs& a) {
+  app_.On<tk::Event::Start>([this](tk::CancelArgs& a) {
     main_ = std::make_unique<MainForm>(actions_, argumentCount_);
     if (!main_->Create(nullptr)) a.cancel = true;
     return true;
   });
-  app_.On(tk::Event::End, [this](tk::EventArgs&) {
+  app_.On<tk::Event::End>([this] {
     main_.reset();
     return true;
   });

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "toolkit/application.h"
-#include "main_form.h"
+#include "shell/main_form.h"
 
 class ApplicationClass {
  public:

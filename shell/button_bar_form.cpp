@@ -1,8 +1,10 @@
-#include "button_bar_form.h"
+#include "shell/button_bar_form.h"
+
+#include "shell/button_bar_form_ids.h"
 
 #include "toolkit/caption_face.h"
-#include "main_form.h"
-#include "shutdown.h"
+#include "shell/main_form.h"
+#include "shell/shutdown.h"
 
 namespace {
 constexpr int kFaceSizeBitmap = 100;
@@ -18,17 +20,17 @@ void ButtonBarForm::Register() {
   SetSystemBackground(COLOR_GRAYTEXT);
   SetName("ButtonBarForm");
 
-  BindButton(pictbttn_Game, 101, "pictbttn_Game", [this] { main_.Actions().launchGame(*this); });
-  BindButton(pictbttn_Help, 102, "pictbttn_Help", [this] { main_.Actions().showHelp(*this); });
-  BindButton(pictbttn_Setup, 103, "pictbttn_Setup", [this] { main_.Actions().showSetup(*this); });
-  BindButton(pictbttn_Exit, 104, "pictbttn_Exit", [] { Shutdown(); });
+  BindButton(TK_ITEM(pictbttn_Game), [this] { main_.Actions().launchGame(*this); });
+  BindButton(TK_ITEM(pictbttn_Help), [this] { main_.Actions().showHelp(*this); });
+  BindButton(TK_ITEM(pictbttn_Setup), [this] { main_.Actions().showSetup(*this); });
+  BindButton(TK_ITEM(pictbttn_Exit), [] { Shutdown(); });
 
-  On(tk::Event::Paint, [this](tk::EventArgs&) {
+  On<tk::Event::Paint>([this] {
     Place();
     return false;
   });
   // Closing the bar ends the program.
-  On(tk::Event::Destroy, [](tk::EventArgs&) {
+  On<tk::Event::Destroy>([] {
     Shutdown();
     return false;
   });
@@ -41,11 +43,11 @@ void ButtonBarForm::Created() { ShowWindow(hwnd(), SW_SHOW); }
 void ButtonBarForm::BindButton(tk::PictureButton& button, int id, const char* name,
                                std::function<void()> action) {
   Bind(button, id, name);
-  button.On(tk::Event::Create, [this, &button](tk::EventArgs&) {
+  button.On<tk::Event::Create>([this, &button] {
     button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
     return true;
   });
-  button.On(tk::Event::Click, [this, action = std::move(action)](tk::EventArgs&) {
+  button.On<tk::Event::Click>([this, action = std::move(action)] {
     if (IsBusy()) return true;
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
     main_.PlayButtonSounds();

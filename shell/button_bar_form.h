@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "logo_form.h"
-#include "setup_form.h"
+#include "shell/logo_form.h"
+#include "setup/setup_form.h"
 #include "toolkit/form.h"
 #include "toolkit/picture_button.h"
 #include "toolkit/process.h"

@@ -1,14 +1,14 @@
 // LaunchGame: the shell steps back (waiting text, bar out of sight, logo video, silence),
 // leaves only the chosen configuration in the Main Folder, starts "voltra.exe" without waiting
 // for it, and lowers its own thread so that the game gets the processor.
-#include "launch_game.h"
+#include "shell/launch_game.h"
 
-#include "ascii.h"
-#include "button_bar_form.h"
-#include "default_path.h"
-#include "install_settings.h"
-#include "main_form.h"
-#include "shell_actions.h"
+#include "config/ascii.h"
+#include "shell/button_bar_form.h"
+#include "config/default_path.h"
+#include "config/install_settings.h"
+#include "shell/main_form.h"
+#include "shell/shell_actions.h"
 #include "toolkit/message_box.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"

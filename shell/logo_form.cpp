@@ -1,7 +1,9 @@
-#include "logo_form.h"
+#include "shell/logo_form.h"
 
-#include "default_path.h"
-#include "main_form.h"
+#include "shell/logo_form_ids.h"
+
+#include "config/default_path.h"
+#include "shell/main_form.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
 
@@ -26,24 +28,24 @@ void LogoForm::Register() {
   SetFont("8.MS Sans Serif");
   SetBackground(RGB(0, 0, 0));
   SetName("LogoForm");
-  Bind(mediapl_Logo, 101, "mediapl_Logo");
+  Bind(TK_ITEM(mediapl_Logo));
   mediapl_Logo.SetThinEdge();
   mediapl_Logo.SetZoom(kZoomPercent);
 
-  mediapl_Logo.On(tk::Event::Create, [this](tk::EventArgs&) { return StartVideo(); });
-  mediapl_Logo.On(tk::Event::Resize, [this](tk::EventArgs& a) { return PlaceFromVideoSize(a); });
+  mediapl_Logo.On<tk::Event::Create>([this] { return StartVideo(); });
+  mediapl_Logo.On<tk::Event::Resize>([this](tk::ResizeArgs& a) { return PlaceFromVideoSize(a); });
   // The video window closes its file itself, after this, and then shrinks: the covered part
   // is taken while the window still has the picture's size.
-  mediapl_Logo.On(tk::Event::Destroy, [this](tk::EventArgs&) {
+  mediapl_Logo.On<tk::Event::Destroy>([this] {
     timer_.Stop();
     InvalidateCoveredPart();
     return false;
   });
-  timer_.On(tk::Event::Timer, [this](tk::EventArgs&) {
+  timer_.On<tk::Event::Timer>([this] {
     Close();
     return true;
   });
-  On(tk::Event::Cancel, [this](tk::EventArgs&) {
+  On<tk::Event::Cancel>([this] {
     Close();
     return true;
   });
@@ -68,8 +70,8 @@ bool LogoForm::StartVideo() {
 }
 
 // The window takes the picture's size and hides the control's edge beyond its own border.
-bool LogoForm::PlaceFromVideoSize(tk::EventArgs& args) {
-  const int cx = LOWORD(args.lParam), cy = HIWORD(args.lParam);
+bool LogoForm::PlaceFromVideoSize(const tk::ResizeArgs& size) {
+  const int cx = size.width, cy = size.height;
   const int width = cx - kEdge, height = cy - kEdge;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   SetWindowPos(hwnd(), nullptr, left, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -29,7 +29,7 @@ class LogoForm : public tk::Form {
   void Created() override;
   INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
   bool StartVideo();
-  bool PlaceFromVideoSize(tk::EventArgs& args);
+  bool PlaceFromVideoSize(const tk::ResizeArgs& size);
   void InvalidateCoveredPart();
 
   MainForm& main_;

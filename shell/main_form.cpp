@@ -1,11 +1,11 @@
-#include "main_form.h"
+#include "shell/main_form.h"
 
-#include "button_bar_form.h"
-#include "default_path.h"
-#include "seams.h"
+#include "shell/button_bar_form.h"
+#include "config/default_path.h"
+#include "config/seams.h"
 #include "toolkit/application.h"
 #include "toolkit/paths.h"
-#include "shutdown.h"
+#include "shell/shutdown.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
 
@@ -51,13 +51,13 @@ void MainForm::Register() {
   SetTextColour(RGB(192, 192, 192));
   SetName("MainForm");
 
-  On(tk::Event::Paint, [this](tk::EventArgs& a) { return Paint(a); });
-  On(tk::Event::User, [this](tk::EventArgs&) { return FirstPaintTask(); });
-  On(tk::Event::Close, [this](tk::EventArgs&) {
+  On<tk::Event::Paint>([this](tk::PaintArgs& a) { return Paint(a); });
+  On<tk::Event::User>([this] { return FirstPaintTask(); });
+  On<tk::Event::Close>([this] {
     if (TheMainForm() == this && hwnd()) tk::Application::Quit(0);
     return true;
   });
-  waitTimer_->On(tk::Event::Timer, [this](tk::EventArgs&) {
+  waitTimer_->On<tk::Event::Timer>([this] {
     waiting_ = false;
     waitTimer_->Stop();
     return true;
@@ -82,7 +82,7 @@ void MainForm::ResolveSounds() {
   startSound_ = resolve("KzR\\flag.wav");
 }
 
-bool MainForm::Paint(tk::EventArgs& args) {
+bool MainForm::Paint(tk::PaintArgs& args) {
   const int w = GetSystemMetrics(SM_CXSCREEN);
   const int h = GetSystemMetrics(SM_CYSCREEN);
   RECT client;

@@ -7,7 +7,7 @@
 
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
-#include "shell_actions.h"
+#include "shell/shell_actions.h"
 #include "toolkit/timer.h"
 
 class ButtonBarForm;
@@ -33,7 +33,7 @@ class MainForm : public tk::Form {
  private:
   void Register() override;
   void ResolveSounds();
-  bool Paint(tk::EventArgs& args);
+  bool Paint(tk::PaintArgs& args);
   bool FirstPaintTask();
 
   ShellActions actions_;

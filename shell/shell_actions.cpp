@@ -1,6 +1,6 @@
-#include "shell_actions.h"
+#include "shell/shell_actions.h"
 
-#include "config_writer.h"
+#include "config/config_writer.h"
 
 ShellActions DefaultShellActions() {
   return {DetectSoundCard, [] { CheckStartupConfig(); }, LaunchGame, ShowHelp, ShowSetup};

@@ -1,4 +1,4 @@
-#include "shutdown.h"
+#include "shell/shutdown.h"
 
 #include "toolkit/application.h"
 #include "toolkit/sound.h"

@@ -1,8 +1,8 @@
-#include "application.h"
+#include "toolkit/application.h"
 
 #include <windows.h>
 
-#include "form.h"
+#include "toolkit/form.h"
 
 namespace tk {
 
@@ -17,15 +17,15 @@ int RunMessageLoop() {
 }
 
 int Application::Run() {
-  EventArgs start;
-  events_.Raise(Event::Start, start);
+  CancelArgs start;
+  events_.Raise<Event::Start>(start);
   if (start.cancel) {
-    events_.Raise(Event::End);
+    events_.Raise<Event::End>();
     return -1;
   }
-  events_.Raise(Event::Run);
+  events_.Raise<Event::Run>();
   const int exitCode = RunMessageLoop();
-  events_.Raise(Event::End);
+  events_.Raise<Event::End>();
   return exitCode;
 }
 

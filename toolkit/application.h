@@ -2,20 +2,15 @@
 // RunEvent announces the message loop, which runs until Quit, EndEvent frees what StartEvent made.
 #pragma once
 
-#include "events.h"
+#include "toolkit/events.h"
 
 namespace tk {
 
-class Application {
+class Application : public EventSource {
  public:
-  EventTable& events() { return events_; }
-  void On(Event event, Handler handler) { events_.On(event, std::move(handler)); }
   // Returns the process's exit code: -1 when the start was cancelled, else Quit's code.
   int Run();
   static void Quit(int exitCode = 0);
-
- private:
-  EventTable events_;
 };
 
 // The message loop shared by the programs: modeless forms get their keyboard navigation.

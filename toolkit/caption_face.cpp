@@ -1,6 +1,6 @@
-#include "caption_face.h"
+#include "toolkit/caption_face.h"
 
-#include "canvas.h"
+#include "toolkit/canvas.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "combo_box.h"
+#include "toolkit/combo_box.h"
 
 namespace tk {
 
@@ -26,6 +26,26 @@ bool ComboBox::SelectByValue(LPARAM value) {
   }
   Select(-1);
   return false;
+}
+
+}  // namespace tk
+
+namespace tk {
+
+bool ComboBox::DecodeCommand(int code) {
+  switch (code) {
+    case CBN_SELCHANGE:
+      return RaiseCode<Event::Select>(code);
+    case CBN_DBLCLK:
+      return RaiseCode<Event::DoubleClick>(code);
+    case CBN_EDITCHANGE:
+      return RaiseCode<Event::Change>(code);
+    case CBN_SETFOCUS:
+      return RaiseCode<Event::GotFocus>(code);
+    case CBN_KILLFOCUS:
+      return RaiseCode<Event::LostFocus>(code);
+  }
+  return false;  // the list opening or closing, the field updating: no event of ours
 }
 
 }  // namespace tk

@@ -1,10 +1,11 @@
 // A drop-down list whose items each carry a value beside their text. Selecting from code
-// raises no event; the player's choice raises the select event.
+// raises no event; the player's choice raises the select event. Opening and closing the list
+// raise nothing: the focus events come only when the focus really comes or goes.
 #pragma once
 
 #include <string>
 
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 
@@ -21,6 +22,8 @@ class ComboBox : public Control {
   std::wstring ItemText(int index) const;
   // Selects the first item that carries the value; false (and no selection) when none does.
   bool SelectByValue(LPARAM value);
+
+  bool DecodeCommand(int code) override;
 };
 
 }  // namespace tk

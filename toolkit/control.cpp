@@ -1,4 +1,4 @@
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 
@@ -27,6 +27,10 @@ bool Control::IsEnabled() const { return IsWindowEnabled(hwnd_); }
 void Control::Show(bool on) { ShowWindow(hwnd_, on ? SW_SHOW : SW_HIDE); }
 bool Control::IsVisible() const { return IsWindowVisible(hwnd_); }
 void Control::Focus() { SetFocus(hwnd_); }
+bool Control::HasFocus() const {
+  HWND focus = GetFocus();
+  return hwnd_ && (focus == hwnd_ || IsChild(hwnd_, focus));
+}
 
 RECT Control::WindowRect() const {
   RECT r{};

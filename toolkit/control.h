@@ -1,30 +1,39 @@
 // A non-owning wrapper of one child window of a form: the dialog owns the window. A control is
 // bound to its template item by number and given a name.
+//
+// The form routes each WM_COMMAND, WM_NOTIFY and scroll message to the control by its window
+// handle; the control, which knows its window class, turns the code into its events.
+// Notification codes mean different things in different classes (a combo box's 7 is a
+// button's 7), so the decoding belongs to each kind of control, never to the form.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "events.h"
+#include "toolkit/events.h"
 
 namespace tk {
 
-class Control {
+class Control : public EventSource {
  public:
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
 
-  void Attach(HWND window, int id, std::string name);
-  void Detach();
+  virtual void Attach(HWND window, int id, std::string name);
+  virtual void Detach();
 
   HWND hwnd() const { return hwnd_; }
   int id() const { return id_; }
   const std::string& name() const { return name_; }
-  EventTable& events() { return events_; }
-  void On(Event event, Handler handler) { events_.On(event, std::move(handler)); }
+
+  // The decoders: true when the message became a handled event. `result` is the answer of a
+  // WM_NOTIFY; `trackPosition` the thumb's position while it is dragged.
+  virtual bool DecodeCommand(int /*code*/) { return false; }
+  virtual bool DecodeNotify(const NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+  virtual bool DecodeScroll(int /*code*/, int /*trackPosition*/) { return false; }
 
   std::wstring Text() const;
   void SetText(const std::wstring& text);
@@ -33,15 +42,24 @@ class Control {
   void Show(bool on);
   bool IsVisible() const;
   void Focus();
+  bool HasFocus() const;
   RECT WindowRect() const;
   void Move(int x, int y, int width, int height);
   LRESULT Send(UINT message, WPARAM w = 0, LPARAM l = 0) const;
+
+ protected:
+  // Raises a notice or request event with the notification code; true when handled.
+  template <Event E>
+  bool RaiseCode(int code) {
+    NoticeArgs args;
+    args.code = code;
+    return events_.Raise<E>(args);
+  }
 
  private:
   HWND hwnd_ = nullptr;
   int id_ = 0;
   std::string name_;
-  EventTable events_;
 };
 
 }  // namespace tk

@@ -1,7 +1,7 @@
-#include "font.h"
+#include "toolkit/font.h"
 
-#include "font_text.h"
-#include "text.h"
+#include "toolkit/font_text.h"
+#include "toolkit/text.h"
 
 namespace tk {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 

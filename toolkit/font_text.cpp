@@ -1,4 +1,4 @@
-#include "font_text.h"
+#include "toolkit/font_text.h"
 
 #include <cstdlib>
 #include <vector>

@@ -1,12 +1,12 @@
-#include "form.h"
+#include "toolkit/form.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <set>
 
-#include "font.h"
-#include "timer.h"
+#include "toolkit/font.h"
+#include "toolkit/timer.h"
 
 namespace tk {
 
@@ -71,6 +71,20 @@ Control* Form::FindControl(int id) const {
   return nullptr;
 }
 
+Control* Form::FindControl(HWND window) const {
+  if (!window) return nullptr;
+  for (Control* c : controls_)
+    if (c->hwnd() == window) return c;
+  return nullptr;
+}
+
+size_t Form::HandlerCount() const {
+  size_t count = events_.Count();
+  for (Control* c : controls_) count += c->events().Count();
+  for (auto& [id, timer] : timers_) count += timer->events().Count();
+  return count;
+}
+
 void Form::SetBackground(COLORREF colour) {
   background_.reset(CreateSolidBrush(colour));
   backgroundBrush_ = background_.get();
@@ -130,8 +144,8 @@ INT_PTR CALLBACK Form::DialogProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
 void Form::Initialise(HWND hwnd) {
   hwnd_ = hwnd;
   Register();
-  events_.Raise(Event::Create);
-  for (Control* c : controls_) c->events().Raise(Event::Create);
+  events_.Raise<Event::Create>();
+  for (Control* c : controls_) c->events().Raise<Event::Create>();
   Created();
 }
 
@@ -142,7 +156,7 @@ INT_PTR Form::Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled) {
       handled = OnCommand(w, l);
       return TRUE;
     case WM_NOTIFY: {
-      INT_PTR result = 0;
+      LRESULT result = 0;
       handled = OnNotify(l, result);
       if (handled) SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
       return TRUE;
@@ -161,18 +175,18 @@ INT_PTR Form::Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled) {
       handled = OnPaint();
       return TRUE;
     case kUserEventMessage: {
-      EventArgs args{w, l};
-      events_.Raise(Event::User, args);
+      UserArgs args{w, l};
+      events_.Raise<Event::User>(args);
       return TRUE;
     }
     case WM_SIZE: {
-      EventArgs args{w, l};
-      handled = events_.Raise(Event::Resize, args);
+      ResizeArgs args{LOWORD(l), HIWORD(l)};
+      handled = events_.Raise<Event::Resize>(args);
       return TRUE;
     }
     case WM_CLOSE: {
-      EventArgs args;
-      events_.Raise(Event::Close, args);
+      CancelArgs args;
+      events_.Raise<Event::Close>(args);
       if (!args.cancel) Destroy();
       return TRUE;
     }
@@ -192,99 +206,47 @@ INT_PTR Form::Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled) {
   return 0;
 }
 
+// Routing only: the control that sent the message decodes it.
 bool Form::OnCommand(WPARAM w, LPARAM l) {
-  const int id = LOWORD(w);
   const int code = HIWORD(w);
-  EventArgs args{w, l};
-  args.code = code;
-  Control* control = l ? FindControl(id) : nullptr;
-  if (control) {
-    switch (code) {
-      case BN_CLICKED:
-        return control->events().Raise(Event::Click, args);
-      case BN_DOUBLECLICKED:
-        return control->events().Raise(Event::DoubleClick, args);
-      case EN_CHANGE:
-        return control->events().Raise(Event::Change, args);
-      case CBN_SELCHANGE:
-        return control->events().Raise(Event::Select, args);  // = LBN_SELCHANGE
-      case LBN_DBLCLK:
-        return control->events().Raise(Event::DoubleClick, args);
-      case EN_SETFOCUS:
-      case BN_SETFOCUS:
-        return control->events().Raise(Event::GotFocus, args);
-      case EN_KILLFOCUS:
-      case BN_KILLFOCUS:
-        return control->events().Raise(Event::LostFocus, args);
-    }
-    return false;
-  }
-  if (id == IDCANCEL) {
-    if (!events_.Raise(Event::Cancel, args) && closeOnCancel_) Close();
+  if (Control* control = FindControl(reinterpret_cast<HWND>(l)))
+    return control->DecodeCommand(code);
+  if (LOWORD(w) == IDCANCEL) {  // Esc, or a cancel button no control stands for
+    if (!events_.Raise<Event::Cancel>() && closeOnCancel_) Close();
     return true;
   }
   return false;
 }
 
-bool Form::OnNotify(LPARAM l, INT_PTR& result) {
-  auto* header = reinterpret_cast<NMHDR*>(l);
-  Control* control = FindControl(int(header->idFrom));
-  if (!control) return false;
-  EventArgs args{0, l};
-  args.code = int(header->code);
-  Event event;
-  switch (header->code) {
-    case TCN_SELCHANGE:
-      event = Event::Select;
-      break;
-    case NM_DBLCLK:
-      event = Event::DoubleClick;
-      break;
-    case NM_SETFOCUS:
-      event = Event::GotFocus;
-      break;
-    case NM_KILLFOCUS:
-      event = Event::LostFocus;
-      break;
-    default:
-      event = Event::Change;
-      break;  // controls of our own send their own codes
-  }
-  bool handled = control->events().Raise(event, args);
-  result = args.position;
-  return handled;
+bool Form::OnNotify(LPARAM l, LRESULT& result) {
+  const auto* header = reinterpret_cast<const NMHDR*>(l);
+  Control* control = FindControl(header->hwndFrom);
+  return control && control->DecodeNotify(*header, result);
 }
 
 bool Form::OnScroll(WPARAM w, LPARAM l) {
-  HWND bar = reinterpret_cast<HWND>(l);
-  for (Control* c : controls_) {
-    if (c->hwnd() != bar) continue;
-    EventArgs args{w, l};
-    args.code = LOWORD(w);
-    args.position = HIWORD(w);
-    return c->events().Raise(Event::Scroll, args);
-  }
-  return false;
+  Control* control = FindControl(reinterpret_cast<HWND>(l));
+  return control && control->DecodeScroll(LOWORD(w), HIWORD(w));
 }
 
 bool Form::OnPaint() {
   if (events_.Empty()) return false;
   PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  EventArgs args;
-  args.dc = dc;
-  events_.Raise(Event::Paint, args);
+  PaintArgs args{BeginPaint(hwnd_, &ps)};
+  events_.Raise<Event::Paint>(args);
   EndPaint(hwnd_, &ps);
   return true;  // painted here, whether or not a handler drew anything
 }
 
+// Every handler goes with the window: the form's, its controls' and its timers'.
 void Form::OnDestroyed() {
   for (auto& [id, timer] : timers_) timer->Stop();
-  events_.Raise(Event::Destroy);
+  events_.Raise<Event::Destroy>();
   for (Control* c : controls_) {
-    c->events().Raise(Event::Destroy);
+    c->events().Raise<Event::Destroy>();
     c->Detach();
   }
+  for (auto& [id, timer] : timers_) timer->events().Clear();
   controls_.clear();
   events_.Clear();
 }

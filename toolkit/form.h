@@ -11,18 +11,22 @@
 #include <string>
 #include <vector>
 
-#include "control.h"
-#include "events.h"
-#include "handles.h"
+#include "toolkit/control.h"
+#include "toolkit/events.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 
 class Timer;
 
+// A member control, its item number from the form's ids header (IDC_ and the control's name)
+// and its name, for Bind: `Bind(TK_ITEM(optb_640x480))`. The name is written once.
+#define TK_ITEM(control) control, IDC_##control, #control
+
 // The window message that carries a form's user event; other threads may post it.
 inline constexpr UINT kUserEventMessage = WM_APP + 1;
 
-class Form {
+class Form : public EventSource {
  public:
   explicit Form(std::wstring templateName);
   Form(const Form&) = delete;
@@ -40,13 +44,14 @@ class Form {
 
   HWND hwnd() const { return hwnd_; }
   bool IsModal() const { return modal_; }
-  EventTable& events() { return events_; }
-  void On(Event event, Handler handler) { events_.On(event, std::move(handler)); }
   void PostUserEvent(WPARAM w = 0, LPARAM l = 0);
 
   // Binds a control to the template item and names it; it receives its events from now on.
   void Bind(Control& control, int id, std::string name);
   Control* FindControl(int id) const;
+  Control* FindControl(HWND window) const;
+  // The number of handlers of the form, its controls and its timers.
+  size_t HandlerCount() const;
 
   void SetBackground(COLORREF colour);
   void SetSystemBackground(int colourIndex);
@@ -83,7 +88,7 @@ class Form {
   INT_PTR Dispatch(UINT message, WPARAM w, LPARAM l, bool& handled);
   void Initialise(HWND hwnd);
   bool OnCommand(WPARAM w, LPARAM l);
-  bool OnNotify(LPARAM l, INT_PTR& result);
+  bool OnNotify(LPARAM l, LRESULT& result);
   bool OnScroll(WPARAM w, LPARAM l);
   bool OnPaint();
   void OnDestroyed();
@@ -93,7 +98,6 @@ class Form {
   HWND hwnd_ = nullptr;
   bool modal_ = false;
   bool closeOnCancel_ = false;
-  EventTable events_;
   std::vector<Control*> controls_;
   std::map<UINT_PTR, Timer*> timers_;
   BrushHandle background_;

@@ -1,7 +1,7 @@
 // A frame with an optional caption around a group of controls.
 #pragma once
 
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 

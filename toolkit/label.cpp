@@ -1,6 +1,6 @@
-#include "label.h"
+#include "toolkit/label.h"
 
-#include "font.h"
+#include "toolkit/font.h"
 
 namespace tk {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "control.h"
-#include "handles.h"
+#include "toolkit/control.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "toolkit/message_box.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "option_button.h"
+#include "toolkit/option_button.h"
 
 namespace tk {
 
@@ -16,6 +16,5 @@ void OptionButton::SetChecked(bool on) {
 
 bool OptionButton::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
-void OptionButton::Click() { Send(BM_CLICK); }
 
 }  // namespace tk

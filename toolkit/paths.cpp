@@ -1,4 +1,4 @@
-#include "paths.h"
+#include "toolkit/paths.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "picture_box.h"
+#include "toolkit/picture_box.h"
 
 namespace tk {
 

@@ -2,7 +2,7 @@
 // it alive while it is shown.
 #pragma once
 
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "picture_button.h"
+#include "toolkit/picture_button.h"
 
 namespace tk {
 

@@ -2,17 +2,16 @@
 // text, so that the face can be drawn from it.
 #pragma once
 
-#include "control.h"
-#include "handles.h"
+#include "toolkit/button.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 
-class PictureButton : public Control {
+class PictureButton : public Button {
  public:
   // Takes the face; the button shows it until the next face or its own destruction.
   void SetFace(BitmapHandle face);
   HBITMAP Face() const { return face_.get(); }
-  void Click() { Send(BM_CLICK); }
 
  private:
   BitmapHandle face_;

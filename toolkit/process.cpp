@@ -1,4 +1,4 @@
-#include "process.h"
+#include "toolkit/process.h"
 
 #include <vector>
 

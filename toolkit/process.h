@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 

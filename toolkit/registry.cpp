@@ -1,4 +1,4 @@
-#include "registry.h"
+#include "toolkit/registry.h"
 
 #include <vector>
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "handles.h"
+#include "toolkit/handles.h"
 
 namespace tk {
 

@@ -1,13 +1,13 @@
-#include "seams_win.h"
+#include "toolkit/seams_win.h"
 
 #include <windows.h>
 
-#include "cp1251.h"
-#include "install_settings.h"
-#include "message_box.h"
-#include "paths.h"
-#include "registry.h"
-#include "text.h"
+#include "config/cp1251.h"
+#include "config/install_settings.h"
+#include "toolkit/message_box.h"
+#include "toolkit/paths.h"
+#include "toolkit/registry.h"
+#include "toolkit/text.h"
 
 namespace tk {
 

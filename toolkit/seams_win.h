@@ -1,7 +1,7 @@
 // The Windows side of the configuration library's platform seams.
 #pragma once
 
-#include "seams.h"
+#include "config/seams.h"
 
 namespace tk {
 

@@ -1,4 +1,4 @@
-#include "sound.h"
+#include "toolkit/sound.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -1,4 +1,4 @@
-#include "tab_control.h"
+#include "toolkit/tab_control.h"
 
 #include <commctrl.h>
 
@@ -67,6 +67,15 @@ void TabControl::ShowSelectedPage() {
       ShowWindow(pages_[i], SW_HIDE);
     }
   }
+}
+
+bool TabControl::DecodeNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code != TCN_SELCHANGE) return false;
+  NoticeArgs args;
+  args.code = int(header.code);
+  const bool handled = events_.Raise<Event::Select>(args);
+  result = args.result;
+  return handled;
 }
 
 }  // namespace tk

@@ -1,12 +1,12 @@
 // A tab control that hosts one page window per tab: the page of the selected tab fills the
 // display area and every other page is hidden. The pages are child windows of the control's
-// parent; the control does not own them.
+// parent; the control does not own them. Choosing a tab raises the select event.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 
@@ -27,6 +27,9 @@ class TabControl : public Control {
   // The display area in the client coordinates of the parent window.
   RECT DisplayArea() const;
   void DetachPages() { pages_.clear(); }
+
+  // TCN_SELCHANGE: the player chose a tab, by mouse or keyboard.
+  bool DecodeNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   std::vector<HWND> pages_;

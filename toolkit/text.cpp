@@ -1,6 +1,6 @@
-#include "text.h"
+#include "toolkit/text.h"
 
-#include "cp1251.h"
+#include "config/cp1251.h"
 
 namespace tk {
 

@@ -1,6 +1,6 @@
-#include "timer.h"
+#include "toolkit/timer.h"
 
-#include "form.h"
+#include "toolkit/form.h"
 
 namespace tk {
 
@@ -31,7 +31,7 @@ void Timer::Stop() {
 void Timer::Fire() {
   if (!running_) return;
   if (remaining_ > 0 && --remaining_ == 0) Stop();
-  events_.Raise(Event::Timer);
+  events_.Raise<Event::Timer>();
 }
 
 }  // namespace tk

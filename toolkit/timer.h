@@ -1,15 +1,16 @@
-// A timer of a form that fires a given number of times, or until stopped.
+// A timer of a form that fires a given number of times, or until stopped. Its handlers go
+// with the form's window, as every other handler does.
 #pragma once
 
 #include <windows.h>
 
-#include "events.h"
+#include "toolkit/events.h"
 
 namespace tk {
 
 class Form;
 
-class Timer {
+class Timer : public EventSource {
  public:
   explicit Timer(Form& form);
   Timer(const Timer&) = delete;
@@ -21,8 +22,6 @@ class Timer {
   void Stop();
   bool Running() const { return running_; }
   UINT_PTR id() const { return id_; }
-  EventTable& events() { return events_; }
-  void On(Event event, Handler handler) { events_.On(event, std::move(handler)); }
 
   // Called by the form on WM_TIMER.
   void Fire();
@@ -32,7 +31,6 @@ class Timer {
   UINT_PTR id_;
   bool running_ = false;
   int remaining_ = 0;
-  EventTable events_;
 };
 
 }  // namespace tk

@@ -1,4 +1,4 @@
-#include "video_window.h"
+#include "toolkit/video_window.h"
 
 #include <vfw.h>
 
@@ -42,9 +42,8 @@ long VideoWindow::Position() const { return MCIWndGetPosition(hwnd()); }
 bool VideoWindow::TakeSizeNotice(UINT message, WPARAM w) {
   if (message != MCIWNDM_NOTIFYSIZE || !hwnd() || reinterpret_cast<HWND>(w) != hwnd()) return false;
   RECT r = WindowRect();
-  EventArgs args;
-  args.lParam = MAKELPARAM(r.right - r.left, r.bottom - r.top);
-  events().Raise(Event::Resize, args);
+  ResizeArgs args{r.right - r.left, r.bottom - r.top};
+  events_.Raise<Event::Resize>(args);
   return true;
 }
 

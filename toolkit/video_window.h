@@ -1,11 +1,11 @@
 // A video window (MCIWnd) bound to a dialog item of the class "MCIWndClass". It plays a video
 // file in its own window; its size notices reach the form as a ResizeEvent of the control,
-// with the window's new width and height packed in lParam as WM_SIZE does.
+// with the window's new outer width and height.
 #pragma once
 
 #include <string>
 
-#include "control.h"
+#include "toolkit/control.h"
 
 namespace tk {
 

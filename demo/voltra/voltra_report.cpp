@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "cp1251.h"
+#include "config/cp1251.h"
 #include "toolkit/text.h"
 
 namespace voltra {

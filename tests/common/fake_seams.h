@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "seams.h"
+#include "config/seams.h"
 
 struct FakeFiles : kz::FileSystem {
   std::string programDir = "C:\\Games\\Voltrane\\Bin\\";

@@ -11,8 +11,8 @@
 #include <string>
 
 #include "fake_seams.h"
-#include "install_settings.h"
-#include "setup_tables.h"
+#include "config/install_settings.h"
+#include "config/setup_tables.h"
 
 class ConfigFixture : public ::testing::Test {
  protected:

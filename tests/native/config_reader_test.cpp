@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "config_fixture.h"
-#include "config_writer.h"
-#include "read_cfg.h"
-#include "setup_section.h"
+#include "config/config_writer.h"
+#include "config/read_cfg.h"
+#include "config/setup_section.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "config_writer.h"
+#include "config/config_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 #include "config_fixture.h"
-#include "file_io.h"
-#include "setup_section.h"
+#include "config/file_io.h"
+#include "config/setup_section.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "default_path.h"
+#include "config/default_path.h"
 
 #include <gtest/gtest.h>
 
 #include "fake_seams.h"
-#include "install_settings.h"
+#include "config/install_settings.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <iterator>
 #include <string>
 
-#include "config_writer.h"
-#include "file_io.h"
-#include "seams.h"
-#include "setup_section.h"
-#include "setup_tables.h"
+#include "config/config_writer.h"
+#include "config/file_io.h"
+#include "config/seams.h"
+#include "config/setup_section.h"
+#include "config/setup_tables.h"
 
 namespace {
 

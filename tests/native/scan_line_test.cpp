@@ -1,4 +1,4 @@
-#include "scan_line.h"
+#include "config/scan_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "setup_keys.h"
+#include "config/setup_keys.h"
 
 #include <gtest/gtest.h>
 
-#include "cp1251.h"
+#include "config/cp1251.h"
 #include "fake_seams.h"
 
 namespace {

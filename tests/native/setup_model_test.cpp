@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "config_fixture.h"
-#include "cp1251.h"
-#include "setup_section.h"
+#include "config/cp1251.h"
+#include "config/setup_section.h"
 
 namespace {
 

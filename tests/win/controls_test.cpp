@@ -48,11 +48,11 @@ class ControlsForm : public tk::Form {
     Bind(pictb_Icon, 107, "pictb_Icon");
     Bind(tabctrl_Pages, 108, "tabctrl_Pages");
     for (tk::Control* c : std::initializer_list<tk::Control*>{&optb_One, &optb_Two, &checkbox_Flag})
-      c->On(tk::Event::Click, [this, c](tk::EventArgs&) {
+      c->On<tk::Event::Click>([this, c] {
         log.push_back("click " + c->name());
         return true;
       });
-    combo_Values.On(tk::Event::Select, [this](tk::EventArgs&) {
+    combo_Values.On<tk::Event::Select>([this] {
       log.push_back("select " + std::to_string(combo_Values.ItemValue(combo_Values.Selected())));
       return true;
     });

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "fake_seams.h"
-#include "install_settings.h"
-#include "launch_game.h"
-#include "logo_form.h"
+#include "config/install_settings.h"
+#include "shell/launch_game.h"
+#include "shell/logo_form.h"
 #include "shell_fixture.h"
 #include "toolkit/text.h"
 

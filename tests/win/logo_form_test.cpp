@@ -2,7 +2,7 @@
 // Esc, and the repaint of the main window where the logo was.
 #include <gtest/gtest.h>
 
-#include "logo_form.h"
+#include "shell/logo_form.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // that opening and closing it leaves nothing behind.
 #include <gmock/gmock.h>
 
-#include "install_settings.h"
-#include "screen_tab.h"
+#include "config/install_settings.h"
+#include "setup/screen_tab.h"
 #include "setup_fixture.h"
-#include "setup_section.h"
-#include "system_tab.h"
+#include "config/setup_section.h"
+#include "setup/system_tab.h"
 #include "toolkit/handles.h"
 #include "toolkit/text.h"
 
@@ -28,7 +28,7 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
   HWND dialog = nullptr;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            dialog = Form().hwnd();
-                           Form().Screen()->optb_800x600.Click();
+                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
                          }),
                          PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 1u);
@@ -42,8 +42,8 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
   bool smallChecked = false;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            dialog = Form().hwnd();
-                           smallChecked = Form().Screen()->optb_640x480.IsChecked();
-                           Form().Screen()->optb_800x600.Click();
+                           smallChecked = Form().FindPage<ScreenTab>()->optb_640x480.IsChecked();
+                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
                          }),
                          CloseBox()}));
   EXPECT_TRUE(smallChecked);
@@ -56,8 +56,8 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
 
   // A change taken back is no change: contents are compared, not clicks.
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           Form().Screen()->optb_800x600.Click();
-                           Form().Screen()->optb_640x480.Click();
+                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
+                           Form().FindPage<ScreenTab>()->optb_640x480.Click();
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_EQ(boxes.shown.size(), 2u);
@@ -69,7 +69,7 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { Form().Screen()->optb_800x600.Click(); }), PressKey(VK_ESCAPE)}));
+      {WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }), PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenWidth"), 800);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenHeight"), 600);
@@ -77,7 +77,7 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
 
   // Renamed on the System page: the same tables go to the new name, the old file stays.
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().System();
+                           SystemTab& page = *Form().FindPage<SystemTab>();
                            page.checkbox_NameChangeEnabled.Click();
                            page.textb_CfgName.SetText(L"second.cfg");
                            page.optb_KbdAndGamePad.Click();
@@ -100,7 +100,7 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
   HWND dialog = nullptr;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            dialog = Form().hwnd();
-                           Form().Screen()->optb_800x600.Click();
+                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
                          }),
                          PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 2u);

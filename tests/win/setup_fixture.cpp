@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "install_settings.h"
-#include "setup_section.h"
+#include "config/install_settings.h"
+#include "config/setup_section.h"
 #include "toolkit/text.h"
 
 namespace {

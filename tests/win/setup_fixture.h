@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "setup_form.h"
+#include "setup/setup_form.h"
 #include "shell_fixture.h"
 
 // A step returns false to be run again at the next tick (waiting for something).

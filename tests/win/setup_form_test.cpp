@@ -2,9 +2,9 @@
 // animation, the save question on closing, and what nothing may leak across openings.
 #include <gmock/gmock.h>
 
-#include "screen_tab.h"
+#include "setup/screen_tab.h"
 #include "setup_fixture.h"
-#include "setup_section.h"
+#include "config/setup_section.h"
 #include "toolkit/handles.h"
 
 namespace {
@@ -213,7 +213,7 @@ TEST_F(SetupTest, DISABLED_ShowsThePagesAndTheQuestionForScreenshots) {
     };
   };
   ASSERT_TRUE(OpenSetup({WhenOpen(), hold(3000), SelectTab(5), hold(3000),
-                         Do([&] { Form().Screen()->optb_800x600.Click(); }), PressKey(VK_ESCAPE),
+                         Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }), PressKey(VK_ESCAPE),
                          hold(3000), Do([] {
                            HWND box = FindWindowW(L"#32770", nullptr);
                            if (box) PostMessageW(box, WM_COMMAND, IDNO, 0);

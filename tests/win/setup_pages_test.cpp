@@ -1,11 +1,12 @@
 // The Screen and System pages of the setup dialog, driven through their real controls.
 #include <gmock/gmock.h>
 
-#include "install_settings.h"
-#include "screen_tab.h"
+#include "config/install_settings.h"
+#include "setup/screen_tab.h"
 #include "setup_fixture.h"
-#include "setup_section.h"
-#include "system_tab.h"
+#include "config/setup_section.h"
+#include "setup/system_tab.h"
+#include "toolkit/key_observer.h"
 #include "toolkit/text.h"
 
 namespace {
@@ -29,25 +30,12 @@ struct KeyDown {
 // The key-down messages that the thread's message loops take from the queue.
 class KeyDownRecorder {
  public:
-  KeyDownRecorder() {
-    active = this;
-    hook_ = SetWindowsHookExW(WH_GETMESSAGE, &Proc, nullptr, GetCurrentThreadId());
-  }
-  ~KeyDownRecorder() {
-    UnhookWindowsHookEx(hook_);
-    active = nullptr;
-  }
   std::vector<KeyDown> seen;
 
  private:
-  static LRESULT CALLBACK Proc(int code, WPARAM w, LPARAM l) {
-    auto* msg = reinterpret_cast<MSG*>(l);
-    if (code == HC_ACTION && w == PM_REMOVE && msg->message == WM_KEYDOWN && active)
-      active->seen.push_back({msg->hwnd, msg->wParam, msg->lParam});
-    return CallNextHookEx(nullptr, code, w, l);
-  }
-  static inline KeyDownRecorder* active = nullptr;
-  HHOOK hook_;
+  tk::KeyObserver observer_{[this](const MSG& msg) {
+    if (msg.message == WM_KEYDOWN) seen.push_back({msg.hwnd, msg.wParam, msg.lParam});
+  }};
 };
 
 int Current(const char* key) { return KzSetupSection::GetScreen_SetupEntry(key)->value; }
@@ -60,7 +48,7 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   HWND pageWindow = nullptr;
   KeyDownRecorder keys;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           ScreenTab& page = *Form().Screen();
+                           ScreenTab& page = *Form().FindPage<ScreenTab>();
                            EXPECT_EQ(page.name(), "ScreenTab");
                            EXPECT_EQ(page.optb_640x480.Text(), L"Pentium");
                            EXPECT_EQ(page.optb_800x600.Text(), L"Pentium II");
@@ -82,7 +70,7 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   WriteConfig([] { SetScreen(800, 480); });
   boxes.answer = IDYES;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           ScreenTab& page = *Form().Screen();
+                           ScreenTab& page = *Form().FindPage<ScreenTab>();
                            small = page.optb_640x480.IsChecked();
                            large = page.optb_800x600.IsChecked();
                            page.optb_800x600.Click();
@@ -100,7 +88,7 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   WriteConfig([] { SetScreen(640, 480); });
   bool changed = true;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           Form().Screen()->optb_640x480.Click();
+                           Form().FindPage<ScreenTab>()->optb_640x480.Click();
                            changed = KzSetupSection::IsConfigChanged();
                          }),
                          PressKey(VK_ESCAPE)}));
@@ -113,7 +101,7 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   ASSERT_TRUE(StartShell());
   std::vector<std::wstring> typed, stored;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().System();
+                           SystemTab& page = *Form().FindPage<SystemTab>();
                            EXPECT_EQ(page.name(), "SystemTab");
                            EXPECT_TRUE(IsWindowVisible(page.hwnd()));
                            EXPECT_EQ(page.label_CfgName.Text(), L"Имя файла конфигурации:");
@@ -156,7 +144,7 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   bool enabled = true;
   std::wstring shownName;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().System();
+                           SystemTab& page = *Form().FindPage<SystemTab>();
                            enabled = page.textb_CfgName.IsEnabled();
                            shownName = page.textb_CfgName.Text();
                            page.optb_KbdAndGamePad.Click();
@@ -174,7 +162,7 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   WriteConfig([] { SetControllerType(9); }, L"игра.cfg");
   bool mouse = false;
   ASSERT_TRUE(
-      OpenSetup({WhenOpen(), Do([&] { mouse = Form().System()->optb_KbdAndMouse.IsChecked(); }),
+      OpenSetup({WhenOpen(), Do([&] { mouse = Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked(); }),
                  PressKey(VK_ESCAPE)}));
   EXPECT_TRUE(mouse);
   EXPECT_EQ(boxes.shown.size(), 1u);

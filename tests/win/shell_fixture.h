@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "button_bar_form.h"
-#include "main_form.h"
+#include "shell/button_bar_form.h"
+#include "shell/main_form.h"
 #include "win_harness.h"
 
 class ShellTest : public ::testing::Test {

@@ -1,9 +1,9 @@
 // The shell's start, its button bar and its end, driven through the real windows.
 #include <gmock/gmock.h>
 
-#include "application_class.h"
+#include "shell/application_class.h"
 #include "shell_fixture.h"
-#include "shutdown.h"
+#include "shell/shutdown.h"
 #include "toolkit/paths.h"
 #include "toolkit/seams_win.h"
 

@@ -1,13 +1,15 @@
 // The toolkit's forms, events, timers, handles and the Windows side of the seams.
 #include <gmock/gmock.h>
 
-#include "install_settings.h"
+#include "config/install_settings.h"
 #include "toolkit/application.h"
+#include "toolkit/button.h"
 #include "toolkit/caption_face.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
 #include "toolkit/registry.h"
 #include "toolkit/seams_win.h"
+#include "toolkit/text_box.h"
 #include "toolkit/text.h"
 #include "toolkit/timer.h"
 #include "win_harness.h"
@@ -20,27 +22,27 @@ class ProbeForm : public tk::Form {
  public:
   ProbeForm() : tk::Form(L"ID_ProbeForm") {}
   std::vector<std::string> log;
-  tk::Control cb_Probe;
-  tk::Control textb_Probe;
+  tk::Button cb_Probe;
+  tk::TextBox textb_Probe;
 
  private:
   void Register() override {
     log.push_back("register");
     Bind(cb_Probe, 101, "cb_Probe");
     Bind(textb_Probe, 102, "textb_Probe");
-    On(tk::Event::Create, [this](tk::EventArgs&) { return Note("form create"); });
-    On(tk::Event::Destroy, [this](tk::EventArgs&) { return Note("form destroy"); });
-    cb_Probe.On(tk::Event::Create, [this](tk::EventArgs&) { return Note("button create"); });
+    On<tk::Event::Create>([this] { return Note("form create"); });
+    On<tk::Event::Destroy>([this] { return Note("form destroy"); });
+    cb_Probe.On<tk::Event::Create>([this] { return Note("button create"); });
     // The first click handler declines, so the second one runs.
-    cb_Probe.On(tk::Event::Click, [this](tk::EventArgs&) {
+    cb_Probe.On<tk::Event::Click>([this] {
       log.push_back("click declined");
       return false;
     });
-    cb_Probe.On(tk::Event::Click, [this](tk::EventArgs&) { return Note("click"); });
-    cb_Probe.On(tk::Event::Click, [this](tk::EventArgs&) { return Note("never"); });
-    textb_Probe.On(tk::Event::Create, [this](tk::EventArgs&) { return Note("edit create"); });
-    textb_Probe.On(tk::Event::Change, [this](tk::EventArgs&) { return Note("change"); });
-    textb_Probe.On(tk::Event::Destroy, [this](tk::EventArgs&) { return Note("edit destroy"); });
+    cb_Probe.On<tk::Event::Click>([this] { return Note("click"); });
+    cb_Probe.On<tk::Event::Click>([this] { return Note("never"); });
+    textb_Probe.On<tk::Event::Create>([this] { return Note("edit create"); });
+    textb_Probe.On<tk::Event::Change>([this] { return Note("change"); });
+    textb_Probe.On<tk::Event::Destroy>([this] { return Note("edit destroy"); });
   }
   void Created() override { log.push_back("created"); }
   bool Note(const char* entry) {
@@ -81,11 +83,11 @@ TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThat) {
   ProbeForm form;
   int cancels = 0, closes = 0;
   ASSERT_TRUE(form.Create(nullptr));
-  form.On(tk::Event::Cancel, [&](tk::EventArgs&) {
+  form.On<tk::Event::Cancel>([&] {
     ++cancels;
     return false;
   });
-  form.On(tk::Event::Close, [&](tk::EventArgs&) {
+  form.On<tk::Event::Close>([&] {
     ++closes;
     return true;
   });
@@ -102,7 +104,7 @@ TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThat) {
 TEST(FormTest, ACloseHandlerCanKeepTheFormOpen) {
   ProbeForm form;
   ASSERT_TRUE(form.Create(nullptr));
-  form.On(tk::Event::Close, [](tk::EventArgs& a) {
+  form.On<tk::Event::Close>([](tk::CancelArgs& a) {
     a.cancel = true;
     return true;
   });
@@ -115,7 +117,7 @@ TEST(TimerTest, FiresTheGivenNumberOfTimes) {
   ASSERT_TRUE(form.Create(nullptr));
   tk::Timer timer(form);
   int fired = 0;
-  timer.On(tk::Event::Timer, [&](tk::EventArgs&) { return ++fired, true; });
+  timer.On<tk::Event::Timer>([&] { return ++fired, true; });
   timer.Start(10, 3);
   EXPECT_TRUE(wt::PumpUntil([&] { return !timer.Running(); }, 5000));
   wt::PumpFor(100);
@@ -131,13 +133,13 @@ TEST(TimerTest, FiresTheGivenNumberOfTimes) {
 TEST(ApplicationTest, ACancelledStartEndsWithMinusOne) {
   tk::Application app;
   std::vector<std::string> log;
-  app.On(tk::Event::Start, [&](tk::EventArgs& a) {
+  app.On<tk::Event::Start>([&](tk::CancelArgs& a) {
     log.push_back("start");
     a.cancel = true;
     return true;
   });
-  app.On(tk::Event::Run, [&](tk::EventArgs&) { return log.push_back("run"), true; });
-  app.On(tk::Event::End, [&](tk::EventArgs&) { return log.push_back("end"), true; });
+  app.On<tk::Event::Run>([&] { return log.push_back("run"), true; });
+  app.On<tk::Event::End>([&] { return log.push_back("end"), true; });
   EXPECT_EQ(app.Run(), -1);
   EXPECT_THAT(log, ElementsAre("start", "end"));
 }

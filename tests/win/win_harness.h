@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "seams.h"
+#include "config/seams.h"
 #include "toolkit/message_box.h"
 #include "toolkit/sound.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "config_writer.h"
-#include "seams.h"
-#include "setup_section.h"
+#include "config/config_writer.h"
+#include "config/seams.h"
+#include "config/setup_section.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "check_report.h"
 
-#include "read_cfg.h"
-#include "scan_line.h"
-#include "setup_tables.h"
+#include "config/read_cfg.h"
+#include "config/scan_line.h"
+#include "config/setup_tables.h"
 
 namespace {
 

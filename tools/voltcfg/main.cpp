@@ -12,10 +12,10 @@
 #include <sys/stat.h>
 
 #include "check_report.h"
-#include "config_writer.h"
-#include "file_io.h"
-#include "seams.h"
-#include "setup_section.h"
+#include "config/config_writer.h"
+#include "config/file_io.h"
+#include "config/seams.h"
+#include "config/setup_section.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
