@@ -7,7 +7,6 @@ file(WRITE ${VOLTRANE_MANIFEST_RC} "1 24 \"${VOLTRANE_MANIFEST}\"\n")
 
 # The media stand-ins are made by the project's generator, built with the host's compiler.
 find_program(VOLTRANE_HOST_CXX NAMES g++ c++ REQUIRED)
-set(VOLTRANE_MEDIA_DIR ${CMAKE_BINARY_DIR}/media)
 set(VOLTRANE_MEDIAGEN ${CMAKE_BINARY_DIR}/host/mediagen)
 file(GLOB VOLTRANE_MEDIAGEN_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tools/mediagen/*.cpp ${CMAKE_SOURCE_DIR}/tools/mediagen/*.h)
@@ -26,6 +25,7 @@ add_custom_command(
   DEPENDS ${VOLTRANE_MEDIAGEN}
   COMMENT "Generating the media stand-ins")
 add_custom_target(media DEPENDS ${VOLTRANE_MEDIA_STAMP})
+add_dependencies(media help_pages)
 
 # A Windows program of the project: static, with the manifest, its resources depending on the
 # generated media.
