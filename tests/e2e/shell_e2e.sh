@@ -71,6 +71,45 @@ case "$scenario" in
     wait_shell
     [ "$(cat "$install/my.cfg")" = $'not a configuration\r' ] || fail "an existing file was rewritten"
     ;;
+  setup-keyboard)
+    # Real key presses: Ctrl+Tab twice, Ctrl+Shift+Tab, then Ctrl+PgUp twice from the first
+    # page; each time the selected page and its icon.
+    register
+    start_shell
+    wait_bar
+    driver click "Настройка"
+    read -r page icon0 < <(driver setup-page) || fail "no setup dialog"
+    [ "$page" = 0 ] || fail "opened on page $page"
+    sleep 0.5
+    import -window root -display "$DISPLAY" "$output/setup-opened.png"
+    press() {
+      xdotool key "$1"
+      sleep 0.4
+      read -r page icon < <(driver setup-page) || fail "no setup dialog after $1"
+    }
+    press ctrl+Tab
+    [ "$page" = 1 ] || fail "Ctrl+Tab went to page $page"
+    icon1=$icon
+    press ctrl+Tab
+    [ "$page" = 2 ] || fail "Ctrl+Tab twice went to page $page"
+    icon2=$icon
+    press ctrl+shift+Tab
+    [ "$page" = 1 ] && [ "$icon" = "$icon1" ] || fail "Ctrl+Shift+Tab: page $page, icon $icon"
+    press ctrl+Prior
+    [ "$page" = 0 ] && [ "$icon" = "$icon0" ] || fail "Ctrl+PgUp: page $page, icon $icon"
+    press ctrl+Prior
+    [ "$page" = 5 ] || fail "Ctrl+PgUp from the first page went to page $page"
+    import -window root -display "$DISPLAY" "$output/setup-last-page.png"
+    for other in "$icon0" "$icon1" "$icon2"; do
+      [ "$icon" != "$other" ] || fail "the last page shows another page's icon"
+    done
+    [ "$icon0" != "$icon1" ] && [ "$icon1" != "$icon2" ] || fail "the icon did not follow"
+    xdotool key Escape
+    driver no-setup 10000 || fail "Esc did not close the setup dialog"
+    driver click "Выход"
+    wait_shell
+    [ "$status" = 0 ] || fail "exit code $status"
+    ;;
   *)
     fail "unknown scenario $scenario"
     ;;

@@ -68,8 +68,9 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
   WriteConfig();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
+                 PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenWidth"), 800);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenHeight"), 600);

@@ -161,9 +161,9 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   // A value outside the table is shown as keyboard and mouse and left as it is.
   WriteConfig([] { SetControllerType(9); }, L"игра.cfg");
   bool mouse = false;
-  ASSERT_TRUE(
-      OpenSetup({WhenOpen(), Do([&] { mouse = Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked(); }),
-                 PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), Do([&] { mouse = Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked(); }),
+       PressKey(VK_ESCAPE)}));
   EXPECT_TRUE(mouse);
   EXPECT_EQ(boxes.shown.size(), 1u);
 }
