@@ -71,6 +71,32 @@ case "$scenario" in
     wait_shell
     [ "$(cat "$install/my.cfg")" = $'not a configuration\r' ] || fail "an existing file was rewritten"
     ;;
+  keyboard-page-keys)
+    # A player without a mouse: Setup, two pages on to "Клавиатура", Tab into the grid,
+    # Enter on key 1 of "Вперед", Q as the new key, Esc, and Yes to the question.
+    register
+    start_shell
+    wait_bar
+    driver click "Настройка"
+    sleep 3
+    xdotool key ctrl+Tab
+    sleep 0.3
+    xdotool key ctrl+Tab
+    sleep 0.3
+    for k in Tab Return q; do
+      xdotool key "$k"
+      sleep 0.4
+    done
+    import -window root -display "$DISPLAY" "$output/keyboard-page.png"
+    xdotool key Escape
+    sleep 1.5
+    xdotool key Return
+    sleep 1
+    driver click "Выход"
+    wait_shell
+    grep -q '^Move_Forward = "Q" "Kpad8"'$'\r''\?$' "$install/voltra.cfg" ||
+      fail "Move_Forward: $(grep Move_Forward "$install/voltra.cfg")"
+    ;;
   *)
     fail "unknown scenario $scenario"
     ;;
