@@ -359,7 +359,10 @@ void Grid::DrawCell(HDC dc, int row, int column) const {
   if (current) {
     RECT fill{r.left, r.top, r.right - 1, r.bottom - 1};
     FillRect(dc, &fill, GetSysColorBrush(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
-    if (focused) DrawFocusRect(dc, &fill);
+    if (focused)
+      DrawFocusRect(dc, &fill);
+    else  // kept while the grid waits without the focus: framed, to stand out of the lines
+      FrameRect(dc, &fill, GetSysColorBrush(COLOR_BTNSHADOW));
   }
   SetTextColor(dc, GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
   RECT textRect{r.left + kTextMargin, r.top, r.right - kTextMargin, r.bottom - 1};
