@@ -277,6 +277,10 @@ void Grid::OnClick(LPARAM l, bool doubleClick) {
 
 LRESULT Grid::WindowProc(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
+    case WM_CREATE:  // made by Create rather than by a template
+      font_ = reinterpret_cast<HFONT>(SendMessageW(GetParent(hwnd()), WM_GETFONT, 0, 0));
+      Measure();
+      return 0;
     case WM_KEYDOWN: {
       KeyArgs args{UINT(w), l, false};
       if (events_.Raise<Event::KeyDown>(args) || Navigate(UINT(w))) return 0;
