@@ -63,6 +63,7 @@ struct ResizeArgs {
 struct NoticeArgs {
   int code = 0;
   LRESULT result = 0;
+  int column = 0;  // Select of a grid: the column now current
 };
 // The position the control now stands at, whatever moved it.
 struct ScrollArgs {
@@ -73,6 +74,8 @@ struct KeyArgs {
   UINT key = 0;         // virtual-key code
   LPARAM data = 0;      // repeat count, scan code, extended-key flag, as in WM_KEYDOWN
   bool system = false;  // WM_SYSKEYDOWN
+  // An auto-repeat: the key was already down before this message (bit 30 of the key data).
+  bool WasDown() const { return (data & (LPARAM(1) << 30)) != 0; }
 };
 
 enum class Delivery { Notice, Request };
