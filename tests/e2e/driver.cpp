@@ -165,6 +165,17 @@ int MessageBoxCommand(DWORD timeout) {
   return 0;
 }
 
+// 0 once the window that `find` looks for is gone, 1 when it is still there after the limit.
+template <typename F>
+int WaitGone(F find, DWORD limitMs) {
+  const DWORD start = GetTickCount();
+  while (find()) {
+    if (GetTickCount() - start > limitMs) return 1;
+    Sleep(100);
+  }
+  return 0;
+}
+
 // The setup dialog: a top-level window with a tab control among its children.
 HWND FindSetup() {
   for (HWND top : TopWindows())
@@ -206,24 +217,10 @@ int main() {
     return 0;
   }
   if (command == L"setup-page") return SetupPageCommand(number(2, 15000));
-  if (command == L"no-setup") {
-    const DWORD limit = number(2, 10000), start = GetTickCount();
-    while (FindSetup()) {
-      if (GetTickCount() - start > limit) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (command == L"no-setup") return WaitGone(FindSetup, number(2, 10000));
   if (command == L"escape-logo") return PressEscape(FindLogo());
   if (command == L"end-game") return PressEscape(FindGame());
-  if (command == L"wait-no-game") {
-    const DWORD limit = number(2, 30000), start = GetTickCount();
-    while (FindGame()) {
-      if (GetTickCount() - start > limit) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (command == L"wait-no-game") return WaitGone(FindGame, number(2, 30000));
   if (argc < 3) return 2;
   const std::wstring caption = argv[2];
   if (command == L"wait-button") {
