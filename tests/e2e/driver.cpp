@@ -13,6 +13,7 @@
 //   driver escape-logo                   sends Esc to the logo window
 //   driver end-game                      sends Esc to the stand-in game's window
 //   driver wait-no-game MS               waits until the game's window is gone
+//   driver escape CAPTION                sends Esc to the window that holds that button
 #include <windows.h>
 #include <shellapi.h>
 
@@ -214,6 +215,7 @@ int main() {
     Press(button);
     return 0;
   }
+  if (command == L"escape") return PressEscape(GetAncestor(button, GA_ROOT));
   if (command == L"thread-priority") return ThreadPriorityCommand(button);
   if (command == L"window-origin") {
     RECT r;

@@ -242,7 +242,8 @@ TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {
 }
 
 // Not run by the suite: shows each of the real help pages, as the build draws them, and saves
-// the screen of each as "help-page-N.bmp" in the current folder.
+// the screen of each as "help-page-N.bmp" beside the test program (the shell makes its own
+// folder the current one).
 TEST_F(HelpTest, DISABLED_SavesTheScreenWithEachRealPage) {
   for (int page = 0; page < kHelpPageCount; ++page) {
     const std::wstring file = tk::Widen(HelpPageFile(page));
@@ -269,7 +270,7 @@ TEST_F(HelpTest, DISABLED_SavesTheScreenWithEachRealPage) {
     std::string file = SolidBitmap(width, height, 0).substr(0, 54) + bits;
     char name[32];
     std::snprintf(name, sizeof name, "help-page-%d.bmp", page + 1);
-    FILE* out = std::fopen(name, "wb");
+    FILE* out = _wfopen((wt::TestProgramDir() + tk::Widen(name)).c_str(), L"wb");
     ASSERT_NE(out, nullptr);
     std::fwrite(file.data(), 1, file.size(), out);
     std::fclose(out);
