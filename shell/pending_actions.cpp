@@ -2,4 +2,3 @@
 #include "shell/shell_actions.h"
 
 bool DetectSoundCard() { return false; }
-void ShowHelp(ButtonBarForm&) {}

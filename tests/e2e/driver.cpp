@@ -16,6 +16,7 @@
 //   driver setup-page [TIMEOUT_MS]       waits for the setup dialog, prints the selected
 //                                        page's index and the page icon's handle
 //   driver no-setup [TIMEOUT_MS]         waits until the setup dialog is gone
+//   driver escape CAPTION                sends Esc to the window that holds that button
 #include <windows.h>
 #include <shellapi.h>
 #include <commctrl.h>
@@ -241,6 +242,7 @@ int main() {
     Press(button);
     return 0;
   }
+  if (command == L"escape") return PressEscape(GetAncestor(button, GA_ROOT));
   if (command == L"thread-priority") return ThreadPriorityCommand(button);
   if (command == L"window-origin") {
     RECT r;
