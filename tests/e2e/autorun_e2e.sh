@@ -52,6 +52,15 @@ wait_autorun() {
   autorun_pid=
   [ "$status" = 0 ] || fail "autorun ended with exit code $status"
 }
+# A started program comes up a second or more after autorun has ended: waits up to $2 seconds
+# for the log it writes.
+wait_file() {
+  for _ in $(seq $(($2 * 10))); do
+    grep -q "^priority_class=" "$1" 2>/dev/null && return 0  # the last line of a start
+    sleep 0.1
+  done
+  return 1
+}
 field() { grep "^$2=" "$1" | tail -1 | cut -d= -f2- | tr -d '\r'; }
 
 case "$scenario" in
@@ -77,7 +86,7 @@ case "$scenario" in
     sleep 0.5
     [ ! -f "$shell_folder/setupshell.log" ] || echo "note: the shell started within 0.5 s of the window"
     wait_autorun 15
-    [ -f "$shell_folder/setupshell.log" ] || fail "the shell was not started"
+    wait_file "$shell_folder/setupshell.log" 15 || fail "the shell was not started"
     expected="\"$(winepath -w "$shell_folder" 2>/dev/null)\\setupshell.exe\""
     [ "$(field "$shell_folder/setupshell.log" commandline)" = "$expected" ] ||
       fail "command line $(field "$shell_folder/setupshell.log" commandline), not $expected"
@@ -100,7 +109,7 @@ case "$scenario" in
     import -window root -display "$DISPLAY" "$output/autorun-not-installed.png"
     driver click "Установка"
     wait_autorun 10
-    [ -f "$install/Disc/setup.log" ] || fail "setup.exe was not started"
+    wait_file "$install/Disc/setup.log" 15 || fail "setup.exe was not started"
     [ "$(field "$install/Disc/setup.log" commandline)" = "$(winepath -w "$install/Disc/setup.exe" 2>/dev/null)" ] ||
       fail "command line $(field "$install/Disc/setup.log" commandline)"
     ;;
@@ -110,7 +119,7 @@ case "$scenario" in
     start_autorun
     driver click "Установка"
     wait_autorun 10
-    [ -f "$install/setup.log" ] || fail "the parent's setup.exe was not started"
+    wait_file "$install/setup.log" 15 || fail "the parent's setup.exe was not started"
     ;;
   exit-button)
     unregister
