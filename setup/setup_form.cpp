@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "config/install_settings.h"
 #include "config/setup_section.h"
@@ -20,9 +21,13 @@ namespace {
 
 constexpr int kWindowIcon = 100;
 
+// A page that needs what the shell found gets it from the context.
 template <typename Tab>
-std::unique_ptr<tk::Form> Make(const SetupContext&) {
-  return std::make_unique<Tab>();
+std::unique_ptr<tk::Form> Make(const SetupContext& context) {
+  if constexpr (std::is_constructible_v<Tab, const SetupContext&>)
+    return std::make_unique<Tab>(context);
+  else
+    return std::make_unique<Tab>();
 }
 
 // The pages in the order of their tabs.

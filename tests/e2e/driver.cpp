@@ -13,6 +13,8 @@
 //   driver escape-logo                   sends Esc to the logo window
 //   driver end-game                      sends Esc to the stand-in game's window
 //   driver wait-no-game MS               waits until the game's window is gone
+//   driver wait-page ID [TIMEOUT]        waits for the setup dialog's shown page to have an
+//                                        item of that number, prints "text|checked|enabled"
 #include <windows.h>
 #include <shellapi.h>
 
@@ -161,6 +163,26 @@ int MessageBoxCommand(DWORD timeout) {
   return 0;
 }
 
+// The setup dialog: a dialog with a tab control; its shown page is a visible child dialog.
+HWND FindShownPage() {
+  for (HWND w : TopWindows()) {
+    if (ClassOf(w) != L"#32770" || !FindWindowExW(w, nullptr, L"SysTabControl32", nullptr))
+      continue;
+    for (HWND c : Children(w))
+      if (IsWindowVisible(c) && ClassOf(c) == L"#32770") return c;
+  }
+  return nullptr;
+}
+
+int PageItemCommand(int id, DWORD timeout) {
+  HWND item = WaitFor([id] { return GetDlgItem(FindShownPage(), id); }, timeout);
+  if (!item) return 1;
+  const LRESULT check = SendMessageW(item, BM_GETCHECK, 0, 0);
+  std::printf("%s|%d|%d\n", Utf8(TextOf(item)).c_str(),
+              ClassOf(item) == L"Button" && check == BST_CHECKED, IsWindowEnabled(item) ? 1 : 0);
+  return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -194,6 +216,7 @@ int main() {
     }
     return 0;
   }
+  if (command == L"wait-page" && argc > 2) return PageItemCommand(_wtoi(argv[2]), number(3, 15000));
   if (argc < 3) return 2;
   const std::wstring caption = argv[2];
   if (command == L"wait-button") {

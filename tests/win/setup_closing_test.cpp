@@ -21,7 +21,7 @@ int LoadedValue(const std::wstring& path, const char* section, const char* key) 
 }
 
 TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDNO;
@@ -68,8 +68,9 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
   WriteConfig();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
+                 PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenWidth"), 800);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenHeight"), 600);
@@ -114,7 +115,7 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
 }
 
 TEST_F(SetupTest, OpeningAndClosingAHundredTimesLeavesNothingBehind) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   const std::vector<ModalStep> visit = {WhenOpen(), SelectTab(5), SelectTab(2),
                                         PressKey(VK_ESCAPE)};

@@ -30,7 +30,7 @@ int VisiblePage(SetupForm& form) {
 }
 
 TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithoutAQuestion) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
@@ -109,7 +109,7 @@ TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithou
 }
 
 TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
   std::vector<int> xs;
@@ -175,7 +175,7 @@ TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
 }
 
 TEST_F(SetupTest, AMissingAnimationFrameIsReportedAndLeavesItsFrameEmpty) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   DeleteFileW(install.Join(L"KzR\\g_spd3.ico").c_str());
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
@@ -213,8 +213,8 @@ TEST_F(SetupTest, DISABLED_ShowsThePagesAndTheQuestionForScreenshots) {
     };
   };
   ASSERT_TRUE(OpenSetup({WhenOpen(), hold(3000), SelectTab(5), hold(3000),
-                         Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }), PressKey(VK_ESCAPE),
-                         hold(3000), Do([] {
+                         Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
+                         PressKey(VK_ESCAPE), hold(3000), Do([] {
                            HWND box = FindWindowW(L"#32770", nullptr);
                            if (box) PostMessageW(box, WM_COMMAND, IDNO, 0);
                          })}));
