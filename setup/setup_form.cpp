@@ -187,8 +187,12 @@ void SetupForm::AskToSave() {
     tk::ShowMessageBox({hwnd(), SaveFailedMessage(name), std::wstring(), MB_ICONERROR | MB_OK});
 }
 
-// Destroying the page objects destroys their windows, which runs each page's own closing.
+// Each page's window goes first, which runs the page's own closing while its controls still
+// exist; the base Form's destructor would destroy the window only after the page's members.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
-  for (auto& page : pages_) page.reset();
+  for (auto& page : pages_) {
+    if (page) page->Destroy();
+    page.reset();
+  }
 }
