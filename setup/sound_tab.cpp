@@ -1,6 +1,7 @@
 #include "setup/sound_tab.h"
 
 #include <cwchar>
+#include <initializer_list>
 
 #include "config/setup_section.h"
 #include "config/text_number.h"
