@@ -1,36 +1,20 @@
 #include "toolkit/combo_box.h"
 
+#include "toolkit/item_list.h"
+
 namespace tk {
 
 int ComboBox::AddItem(const std::wstring& text, LPARAM value) {
-  const LRESULT index = Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  if (index < 0) return -1;
-  Send(CB_SETITEMDATA, WPARAM(index), value);
-  return int(index);
+  return tk::AddItem(*this, kComboItems, text, value);
 }
 
-std::wstring ComboBox::ItemText(int index) const {
-  const LRESULT length = Send(CB_GETLBTEXTLEN, WPARAM(index));
-  if (length < 0) return {};
-  std::wstring text(size_t(length) + 1, L'\0');
-  const LRESULT copied = Send(CB_GETLBTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied < 0 ? 0 : size_t(copied));
-  return text;
-}
+std::wstring ComboBox::ItemText(int index) const { return tk::ItemText(*this, kComboItems, index); }
 
 bool ComboBox::SelectByValue(LPARAM value) {
-  for (int i = 0, n = Count(); i < n; ++i) {
-    if (ItemValue(i) != value) continue;
-    Select(i);
-    return true;
-  }
-  Select(-1);
-  return false;
+  const int index = FindItemValue(*this, kComboItems, value);
+  Select(index);
+  return index >= 0;
 }
-
-}  // namespace tk
-
-namespace tk {
 
 bool ComboBox::DecodeCommand(int code) {
   switch (code) {

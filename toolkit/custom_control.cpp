@@ -13,9 +13,11 @@ CustomControl::~CustomControl() {
 }
 
 bool CustomControl::RegisterClass(const wchar_t* className) {
-  WNDCLASSEXW info{sizeof info};
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof info;
   if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &info)) return true;
-  info = WNDCLASSEXW{sizeof info};
+  info = WNDCLASSEXW{};
+  info.cbSize = sizeof info;
   info.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
   info.lpfnWndProc = &CustomControl::StaticProc;
   info.hInstance = GetModuleHandleW(nullptr);
@@ -30,9 +32,10 @@ bool CustomControl::Create(const wchar_t* className, HWND parent, int id, const 
   if (!RegisterClass(className)) return false;
   Attach(nullptr, id, std::move(name));
   creating = this;
-  HWND hwnd = CreateWindowExW(0, className, L"", style, bounds.left, bounds.top,
-                              bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                              reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), this);
+  HWND hwnd =
+      CreateWindowExW(0, className, L"", style, bounds.left, bounds.top, bounds.right - bounds.left,
+                      bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                      GetModuleHandleW(nullptr), this);
   creating = nullptr;
   owned_ = hwnd != nullptr;
   return owned_;

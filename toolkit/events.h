@@ -63,6 +63,7 @@ struct ResizeArgs {
 struct NoticeArgs {
   int code = 0;
   LRESULT result = 0;
+  int column = 0;  // Select of a grid: the column now current
 };
 // The position the control now stands at, whatever moved it.
 struct ScrollArgs {
@@ -70,9 +71,11 @@ struct ScrollArgs {
   int position = 0;
 };
 struct KeyArgs {
-  UINT key = 0;       // virtual-key code
-  LPARAM data = 0;    // repeat count, scan code, extended-key flag, as in WM_KEYDOWN
+  UINT key = 0;         // virtual-key code
+  LPARAM data = 0;      // repeat count, scan code, extended-key flag, as in WM_KEYDOWN
   bool system = false;  // WM_SYSKEYDOWN
+  // An auto-repeat: the key was already down before this message (bit 30 of the key data).
+  bool WasDown() const { return (data & (LPARAM(1) << 30)) != 0; }
 };
 
 enum class Delivery { Notice, Request };
@@ -85,21 +88,36 @@ struct EventKind {
 
 template <Event E>
 struct EventTraits : EventKind<NoticeArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Start> : EventKind<CancelArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Run> : EventKind<NoArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::End> : EventKind<NoArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::Create> : EventKind<NoArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::Destroy> : EventKind<NoArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::Close> : EventKind<CancelArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Cancel> : EventKind<NoArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Paint> : EventKind<PaintArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::User> : EventKind<UserArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Resize> : EventKind<ResizeArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::KeyDown> : EventKind<KeyArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::Scroll> : EventKind<ScrollArgs, Delivery::Request> {};
-template <> struct EventTraits<Event::GotFocus> : EventKind<NoticeArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::LostFocus> : EventKind<NoticeArgs, Delivery::Notice> {};
-template <> struct EventTraits<Event::Timer> : EventKind<NoArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::Start> : EventKind<CancelArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::Run> : EventKind<NoArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::End> : EventKind<NoArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::Create> : EventKind<NoArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::Destroy> : EventKind<NoArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::Close> : EventKind<CancelArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::Cancel> : EventKind<NoArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::Paint> : EventKind<PaintArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::User> : EventKind<UserArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::Resize> : EventKind<ResizeArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::KeyDown> : EventKind<KeyArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::Scroll> : EventKind<ScrollArgs, Delivery::Request> {};
+template <>
+struct EventTraits<Event::GotFocus> : EventKind<NoticeArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::LostFocus> : EventKind<NoticeArgs, Delivery::Notice> {};
+template <>
+struct EventTraits<Event::Timer> : EventKind<NoArgs, Delivery::Notice> {};
 
 template <Event E>
 using ArgsOf = typename EventTraits<E>::Args;

@@ -18,7 +18,8 @@ struct ThreadHook {
   std::vector<KeyFilter*> filters;
 
   void Need(HOOKPROC proc) {
-    if (!handle) handle.reset(SetWindowsHookExW(WH_GETMESSAGE, proc, nullptr, GetCurrentThreadId()));
+    if (!handle)
+      handle.reset(SetWindowsHookExW(WH_GETMESSAGE, proc, nullptr, GetCurrentThreadId()));
   }
   void Release() {
     if (observers.empty() && filters.empty()) handle.reset();

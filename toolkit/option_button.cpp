@@ -16,5 +16,4 @@ void OptionButton::SetChecked(bool on) {
 
 bool OptionButton::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
-
 }  // namespace tk

@@ -4,27 +4,36 @@
 
 namespace tk {
 
+namespace {
+SCROLLINFO Info(UINT mask) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof info;
+  info.fMask = mask;
+  return info;
+}
+}  // namespace
+
 void ScrollBar::SetRange(int minimum, int maximum) {
-  SCROLLINFO info{sizeof info, SIF_RANGE};
+  SCROLLINFO info = Info(SIF_RANGE);
   info.nMin = minimum;
   info.nMax = maximum;
   SetScrollInfo(hwnd(), SB_CTL, &info, TRUE);
 }
 
 int ScrollBar::Position() const {
-  SCROLLINFO info{sizeof info, SIF_POS};
+  SCROLLINFO info = Info(SIF_POS);
   GetScrollInfo(hwnd(), SB_CTL, &info);
   return info.nPos;
 }
 
 void ScrollBar::SetPosition(int position) {
-  SCROLLINFO info{sizeof info, SIF_POS};
+  SCROLLINFO info = Info(SIF_POS);
   info.nPos = position;
   SetScrollInfo(hwnd(), SB_CTL, &info, TRUE);
 }
 
 bool ScrollBar::DecodeScroll(int code, int trackPosition) {
-  SCROLLINFO info{sizeof info, SIF_ALL};
+  SCROLLINFO info = Info(SIF_ALL);
   if (!GetScrollInfo(hwnd(), SB_CTL, &info)) return false;
   int position = info.nPos;
   switch (code) {

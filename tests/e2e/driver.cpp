@@ -15,8 +15,12 @@
 //   driver wait-no-game MS               waits until the game's window is gone
 //   driver wait-page ID [TIMEOUT]        waits for the setup dialog's shown page to have an
 //                                        item of that number, prints "text|checked|enabled"
+//   driver setup-page [TIMEOUT_MS]       waits for the setup dialog, prints the selected
+//                                        page's index and the page icon's handle
+//   driver no-setup [TIMEOUT_MS]         waits until the setup dialog is gone
 #include <windows.h>
 #include <shellapi.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -163,14 +167,29 @@ int MessageBoxCommand(DWORD timeout) {
   return 0;
 }
 
-// The setup dialog: a dialog with a tab control; its shown page is a visible child dialog.
+// The setup dialog: a top-level window with a tab control among its children.
+HWND FindSetup() {
+  for (HWND top : TopWindows())
+    if (FindWindowExW(top, nullptr, L"SysTabControl32", nullptr)) return top;
+  return nullptr;
+}
+
+int SetupPageCommand(DWORD timeout) {
+  HWND setup = WaitFor(FindSetup, timeout);
+  if (!setup) return 1;
+  HWND tabs = FindWindowExW(setup, nullptr, L"SysTabControl32", nullptr);
+  const LRESULT page = SendMessageW(tabs, TCM_GETCURSEL, 0, 0);
+  const LRESULT icon = SendMessageW(GetDlgItem(setup, 103), STM_GETICON, 0, 0);
+  std::printf("%d %llx\n", int(page), static_cast<unsigned long long>(icon));
+  return 0;
+}
+
+// The setup dialog's shown page: a visible child dialog.
 HWND FindShownPage() {
-  for (HWND w : TopWindows()) {
-    if (ClassOf(w) != L"#32770" || !FindWindowExW(w, nullptr, L"SysTabControl32", nullptr))
-      continue;
-    for (HWND c : Children(w))
-      if (IsWindowVisible(c) && ClassOf(c) == L"#32770") return c;
-  }
+  HWND setup = FindSetup();
+  if (!setup) return nullptr;
+  for (HWND c : Children(setup))
+    if (IsWindowVisible(c) && ClassOf(c) == L"#32770") return c;
   return nullptr;
 }
 
@@ -204,6 +223,15 @@ int main() {
     RECT r;
     GetWindowRect(logo, &r);
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (command == L"setup-page") return SetupPageCommand(number(2, 15000));
+  if (command == L"no-setup") {
+    const DWORD limit = number(2, 10000), start = GetTickCount();
+    while (FindSetup()) {
+      if (GetTickCount() - start > limit) return 1;
+      Sleep(100);
+    }
     return 0;
   }
   if (command == L"escape-logo") return PressEscape(FindLogo());

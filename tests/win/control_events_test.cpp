@@ -203,7 +203,7 @@ TEST(ControlEventsTest, AScrollBarMovesByItsStepsWithinItsRangeAndReportsWhereIt
   scroll(SB_LINEDOWN);
   scroll(SB_PAGEDOWN);
   scroll(SB_THUMBPOSITION, 6);
-  scroll(SB_PAGEDOWN);  // stops at the end of the range
+  scroll(SB_PAGEDOWN);   // stops at the end of the range
   scroll(SB_ENDSCROLL);  // the end of a move: nothing new
   scroll(SB_LINEUP);
   scroll(SB_TOP);
@@ -233,12 +233,13 @@ TEST(ControlEventsTest, AControlOfOurOwnTakesEnterAndSpaceWhileEscClosesTheDialo
   const INT_PTR result = form.RunModal(nullptr);
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_EQ(cancels, 1);
-  std::erase_if(form.log, [](const std::string& entry) { return entry.find("focus") != entry.npos; });
+  std::erase_if(form.log,
+                [](const std::string& entry) { return entry.find("focus") != entry.npos; });
   EXPECT_THAT(form.log, ElementsAre("probe key " + std::to_string(VK_RETURN),
                                     "probe key " + std::to_string(VK_SPACE)));
-  EXPECT_THAT(observed, ElementsAre(std::pair{probe, WPARAM(VK_RETURN)},
-                                    std::pair{probe, WPARAM(VK_SPACE)},
-                                    std::pair{probe, WPARAM(VK_ESCAPE)}));
+  EXPECT_THAT(observed,
+              ElementsAre(std::pair{probe, WPARAM(VK_RETURN)}, std::pair{probe, WPARAM(VK_SPACE)},
+                          std::pair{probe, WPARAM(VK_ESCAPE)}));
 }
 
 // Two observers each see a key once, the control still gets it, and the hook goes with the

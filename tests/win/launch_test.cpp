@@ -173,6 +173,26 @@ TEST_F(LaunchTest, WithoutTheGameBothMessagesShowAndTheButtonsWorkAgainAtOnce) {
   EXPECT_EQ(sounds->log.size(), 3u);
 }
 
+// Every launch shows the logo window anew and restarts the wait timer: the handlers of the
+// forms and timers stay as many as after the first launch.
+TEST_F(LaunchTest, FiftyLaunchesLeaveTheHandlersWhereTheFirstLeftThem) {
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  const auto counts = [&] {
+    return std::vector<size_t>{main->HandlerCount(), bar.HandlerCount(), bar.Logo().HandlerCount()};
+  };
+  bar.pictbttn_Game.Click();
+  ASSERT_TRUE(bar.Logo().IsOpen());
+  const std::vector<size_t> first = counts();
+  EXPECT_GT(first[2], 0u);
+  for (int i = 1; i < 50; ++i) bar.pictbttn_Game.Click();
+  EXPECT_EQ(counts(), first);
+  EXPECT_EQ(boxes.shown.size(), 100u);  // the game is missing: two messages each time
+  bar.Logo().Close();
+  EXPECT_FALSE(bar.Logo().IsOpen());
+  EXPECT_EQ(bar.Logo().HandlerCount(), 0u);
+}
+
 // The clean-up alone: without a name, a folder or the key nothing goes; names compare with
 // A to Z folded only, and the file that the name opens always stays.
 TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <memory>
+
 #include "config/install_settings.h"
 #include "config/setup_section.h"
 #include "toolkit/text.h"
@@ -123,6 +125,26 @@ ModalStep SetupTest::PressKey(WORD key) {
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 1 | 0xC0000000);
     return true;
+  };
+}
+
+ModalStep SetupTest::PressChord(WORD key, bool shift) {
+  auto pressed = std::make_shared<bool>(false);
+  return [this, key, shift, pressed] {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    if (*pressed) {
+      state[VK_CONTROL] = state[VK_LCONTROL] = state[VK_SHIFT] = state[VK_LSHIFT] = 0;
+      SetKeyboardState(state);
+      return true;
+    }
+    state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+    if (shift) state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
+    SetKeyboardState(state);
+    HWND target = GetFocus() ? GetFocus() : Form().hwnd();
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    *pressed = true;
+    return false;
   };
 }
 

@@ -62,6 +62,9 @@ class SetupTest : public ShellTest {
   ModalStep WhenOpen();
   static ModalStep Do(std::function<void()> action);
   ModalStep PressKey(WORD key);
+  // The key with Ctrl (and Shift) held, as the thread's keyboard state tells it; the keys
+  // are let go at the next tick, once the dialog has taken the message.
+  ModalStep PressChord(WORD key, bool shift = false);
   ModalStep CloseBox();
   ModalStep SelectTab(int index);
 

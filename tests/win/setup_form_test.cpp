@@ -108,6 +108,45 @@ TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithou
   EXPECT_EQ(ConfigBytes(), before);
 }
 
+// A player without a mouse: Ctrl+Tab and Ctrl+PgDn go to the next page, Ctrl+Shift+Tab and
+// Ctrl+PgUp to the previous one, wrapping around; the page icon follows as for a click, the
+// focus rests on the tab control, and Tab from there enters the shown page.
+TEST_F(SetupTest, CtrlTabAndTheCtrlPageKeysWalkThePagesAndTabEntersTheShownOne) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  SetupForm& form = Form();
+  const int pageIcons[kSetupPages] = {102, 106, 105, 103, 104, 107};
+  std::vector<int> pages;
+  int iconMismatches = 0, focusOffTabs = 0;
+  const auto note = Do([&] {
+    const int page = VisiblePage(form);
+    pages.push_back(page);
+    if (page < 0 || IconPixels(form.pictb_TabIcon.Icon()) != ResourceIconPixels(pageIcons[page]))
+      ++iconMismatches;
+    if (GetFocus() != form.tabctrl_1.hwnd()) ++focusOffTabs;
+  });
+  HWND focusInPage = nullptr;
+  bool focusInShownPage = false, focusOnAResolution = false;
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), PressChord(VK_TAB), note, PressChord(VK_TAB), note,
+                 PressChord(VK_TAB, true), note, PressChord(VK_PRIOR), note, PressChord(VK_PRIOR),
+                 note, PressChord(VK_NEXT), note, PressKey(VK_TAB), Do([&] {
+                   focusInPage = GetFocus();
+                   focusInShownPage = IsChild(form.Page(0)->hwnd(), focusInPage);
+                   ScreenTab& screen = *form.FindPage<ScreenTab>();
+                   focusOnAResolution = focusInPage == screen.optb_640x480.hwnd() ||
+                                        focusInPage == screen.optb_800x600.hwnd();
+                 }),
+                 // From a control inside the page, too.
+                 PressChord(VK_TAB, true), note, PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(pages, ::testing::ElementsAre(1, 2, 1, 0, 5, 0, 5));
+  EXPECT_EQ(iconMismatches, 0);
+  EXPECT_EQ(focusOffTabs, 0);
+  EXPECT_TRUE(focusInShownPage);
+  EXPECT_TRUE(focusOnAResolution);
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
   WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
