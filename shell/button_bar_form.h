@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "shell/help_form.h"
 #include "shell/logo_form.h"
 #include "setup/setup_form.h"
 #include "toolkit/form.h"
@@ -21,6 +22,7 @@ class ButtonBarForm : public tk::Form {
   tk::Process& GameProcess() { return gameProcess_; }
   LogoForm& Logo() { return logo_; }
   SetupForm& Setup() { return setup_; }
+  HelpForm& Help() { return help_; }
   // True while the last game started is still running: every click is then ignored.
   bool IsBusy() const { return gameProcess_.IsActive(); }
   // Centred horizontally, its top at 77 % of the screen height.
@@ -41,4 +43,5 @@ class ButtonBarForm : public tk::Form {
   tk::Process gameProcess_;
   LogoForm logo_;
   SetupForm setup_;
+  HelpForm help_;
 };

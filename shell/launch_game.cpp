@@ -9,6 +9,7 @@
 #include "config/install_settings.h"
 #include "shell/main_form.h"
 #include "shell/shell_actions.h"
+#include "toolkit/command_line.h"
 #include "toolkit/message_box.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
@@ -47,7 +48,7 @@ bool StartGame(tk::Process& game, const std::string& path) {
   startup.dwX = 0;
   startup.dwY = 0;
   startup.wShowWindow = SW_SHOWMAXIMIZED;
-  return game.Start(tk::Widen(path), kGameCreationFlags, startup);
+  return game.Start(tk::CommandLineForPath(tk::Widen(path)), kGameCreationFlags, startup);
 }
 
 }  // namespace

@@ -12,9 +12,10 @@ inline constexpr const wchar_t* kFailedToCreateProcess = L"Failed to create the 
 // without a "Cfg Name"; files that cannot be deleted stay, without a message.
 void RemoveOtherConfigurations();
 
-// How the game is started: no application name, the unquoted path as the whole command
-// line, high priority, the shell's environment and current directory, feedback cursor,
-// position (0, 0) and a maximised first window.
+// How the game is started: no application name, the path as the whole command line (in
+// quotes when it holds a space, so that no other program is taken for it), high priority, the
+// shell's environment and current directory, feedback cursor, position (0, 0) and a maximised
+// first window.
 inline constexpr DWORD kGameCreationFlags = HIGH_PRIORITY_CLASS;
 inline constexpr DWORD kGameStartupFlags =
     STARTF_FORCEONFEEDBACK | STARTF_USEPOSITION | STARTF_USESHOWWINDOW;

@@ -32,6 +32,12 @@ bool Canvas::LoadBitmapResource(int id) {
   return Select(BitmapHandle(static_cast<HBITMAP>(image)));
 }
 
+bool Canvas::LoadBitmapFile(const std::wstring& path) {
+  HANDLE image =
+      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+  return Select(BitmapHandle(static_cast<HBITMAP>(image)));
+}
+
 bool Canvas::CreateBlank(int width, int height, COLORREF fill) {
   HDC screen = GetDC(nullptr);
   BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));

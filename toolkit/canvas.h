@@ -18,6 +18,8 @@ class Canvas {
 
   // Loads a bitmap resource of the program; false (and an empty canvas) when it is missing.
   bool LoadBitmapResource(int id);
+  // Loads a ".bmp" file; false (and an empty canvas) when it cannot be read.
+  bool LoadBitmapFile(const std::wstring& path);
   // A blank canvas of the given size, compatible with the screen, filled with the colour.
   bool CreateBlank(int width, int height, COLORREF fill);
   void Release();

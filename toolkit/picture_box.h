@@ -1,5 +1,5 @@
-// A static control that shows an icon. The box does not own the icon: whoever sets it keeps
-// it alive while it is shown.
+// A static control that shows an icon (SS_ICON) or a bitmap (SS_BITMAP). The box does not own
+// the picture: whoever sets it keeps it alive while it is shown.
 #pragma once
 
 #include "toolkit/control.h"
@@ -10,6 +10,11 @@ class PictureBox : public Control {
  public:
   void SetIcon(HICON icon) { Send(STM_SETICON, reinterpret_cast<WPARAM>(icon)); }
   HICON Icon() const { return reinterpret_cast<HICON>(Send(STM_GETICON)); }
+  // Null leaves the box without a picture.
+  void SetBitmap(HBITMAP bitmap) {
+    Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+  }
+  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
   // The left-top corner in the client coordinates of the parent window.
   POINT Position() const;
   // Moves the box without resizing it.

@@ -18,6 +18,7 @@
 //   driver setup-page [TIMEOUT_MS]       waits for the setup dialog, prints the selected
 //                                        page's index and the page icon's handle
 //   driver no-setup [TIMEOUT_MS]         waits until the setup dialog is gone
+//   driver escape CAPTION                sends Esc to the window that holds that button
 #include <windows.h>
 #include <shellapi.h>
 #include <commctrl.h>
@@ -167,6 +168,17 @@ int MessageBoxCommand(DWORD timeout) {
   return 0;
 }
 
+// 0 once the window that `find` looks for is gone, 1 when it is still there after the limit.
+template <typename F>
+int WaitGone(F find, DWORD limitMs) {
+  const DWORD start = GetTickCount();
+  while (find()) {
+    if (GetTickCount() - start > limitMs) return 1;
+    Sleep(100);
+  }
+  return 0;
+}
+
 // The setup dialog: a top-level window with a tab control among its children.
 HWND FindSetup() {
   for (HWND top : TopWindows())
@@ -226,24 +238,10 @@ int main() {
     return 0;
   }
   if (command == L"setup-page") return SetupPageCommand(number(2, 15000));
-  if (command == L"no-setup") {
-    const DWORD limit = number(2, 10000), start = GetTickCount();
-    while (FindSetup()) {
-      if (GetTickCount() - start > limit) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (command == L"no-setup") return WaitGone(FindSetup, number(2, 10000));
   if (command == L"escape-logo") return PressEscape(FindLogo());
   if (command == L"end-game") return PressEscape(FindGame());
-  if (command == L"wait-no-game") {
-    const DWORD limit = number(2, 30000), start = GetTickCount();
-    while (FindGame()) {
-      if (GetTickCount() - start > limit) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (command == L"wait-no-game") return WaitGone(FindGame, number(2, 30000));
   if (command == L"wait-page" && argc > 2) return PageItemCommand(_wtoi(argv[2]), number(3, 15000));
   if (argc < 3) return 2;
   const std::wstring caption = argv[2];
@@ -265,6 +263,7 @@ int main() {
     Press(button);
     return 0;
   }
+  if (command == L"escape") return PressEscape(GetAncestor(button, GA_ROOT));
   if (command == L"thread-priority") return ThreadPriorityCommand(button);
   if (command == L"window-origin") {
     RECT r;

@@ -112,6 +112,24 @@ TEST_F(LaunchTest, TheGameStartsWithTheShellsParametersAndOnlyTheChosenConfigura
   EXPECT_EQ(game["cfg_files"], "b.cfg");
 }
 
+// Unquoted, "...\Program Files\voltra.exe" would first be tried as "...\Program.exe".
+TEST_F(LaunchTest, AGameInAFolderWithASpaceStartsByItsQuotedPath) {
+  install.MakeFolder(L"Program Files");
+  install.CopyIn(wt::TestProgramDir() + L"voltra.exe", L"Program Files\\voltra.exe");
+  install.CopyIn(wt::TestProgramDir() + L"voltra.exe", L"Program.exe");
+  wt::RedirectedFiles spaced(install.Join(L"Program Files\\"));
+  kz::InstalledSeams().files = &spaced;
+  ASSERT_TRUE(StartShell());
+  main->ButtonBar().pictbttn_Game.Click();
+  ASSERT_TRUE(WaitForStarts(1));
+  const std::string game = wt::Utf8(install.Join(L"Program Files\\voltra.exe"));
+  EXPECT_EQ(GameLog()[0]["commandline"], "\"" + game + "\"");
+  wt::PumpFor(500);
+  EXPECT_EQ(GameLog().size(), 1u);
+  EXPECT_TRUE(boxes.shown.empty());
+  main.reset();
+}
+
 TEST_F(LaunchTest, ClicksWhileTheGameRunsStartNothingAndTheNextClickAfterItRaisesThePriority) {
   InstallGame();
   ASSERT_TRUE(StartShell());

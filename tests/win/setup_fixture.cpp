@@ -148,6 +148,16 @@ ModalStep SetupTest::PressChord(WORD key, bool shift) {
   };
 }
 
+ModalStep SetupTest::Hold(DWORD ms) {
+  auto since = std::make_shared<DWORD>(0);
+  return [since, ms] {
+    if (!*since) *since = GetTickCount();
+    if (GetTickCount() - *since < ms) return false;
+    *since = 0;
+    return true;
+  };
+}
+
 ModalStep SetupTest::CloseBox() {
   return [this] {
     PostMessageW(Form().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);

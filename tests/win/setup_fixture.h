@@ -66,6 +66,8 @@ class SetupTest : public ShellTest {
   // are let go at the next tick, once the dialog has taken the message.
   ModalStep PressChord(WORD key, bool shift = false);
   ModalStep CloseBox();
+  // Waits that long, letting the dialog run (for screenshots).
+  static ModalStep Hold(DWORD ms);
   ModalStep SelectTab(int index);
 
   std::optional<std::wstring> RegistryCfgName() const;

@@ -242,18 +242,9 @@ TEST_F(SetupTest, DISABLED_ShowsThePagesAndTheQuestionForScreenshots) {
   WriteConfig();
   ASSERT_TRUE(StartShell());
   tk::SetMessageBoxHook(nullptr);
-  DWORD since = 0;
-  auto hold = [&since](DWORD ms) -> ModalStep {
-    return [&since, ms] {
-      if (!since) since = GetTickCount();
-      if (GetTickCount() - since < ms) return false;
-      since = 0;
-      return true;
-    };
-  };
-  ASSERT_TRUE(OpenSetup({WhenOpen(), hold(3000), SelectTab(5), hold(3000),
+  ASSERT_TRUE(OpenSetup({WhenOpen(), Hold(3000), SelectTab(5), Hold(3000),
                          Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
-                         PressKey(VK_ESCAPE), hold(3000), Do([] {
+                         PressKey(VK_ESCAPE), Hold(3000), Do([] {
                            HWND box = FindWindowW(L"#32770", nullptr);
                            if (box) PostMessageW(box, WM_COMMAND, IDNO, 0);
                          })}));

@@ -325,19 +325,10 @@ TEST_F(KeyboardPageTest, EscWhileWaitingIsRefusedAndTheDialogStaysOpen) {
 TEST_F(KeyboardPageTest, DISABLED_WaitsForAKeyForAScreenshot) {
   WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
-  DWORD since = 0;
-  auto hold = [&since](DWORD ms) -> ModalStep {
-    return [&since, ms] {
-      if (!since) since = GetTickCount();
-      if (GetTickCount() - since < ms) return false;
-      since = 0;
-      return true;
-    };
-  };
   ASSERT_TRUE(OpenSetup(Join({OpenPage(),
-                              {Key(VK_DOWN), hold(2500)},
+                              {Key(VK_DOWN), Hold(2500)},
                               Change(1, 2),
-                              {hold(5000), Key(VK_F8), PressKey(VK_ESCAPE)}})));
+                              {Hold(5000), Key(VK_F8), PressKey(VK_ESCAPE)}})));
 }
 
 }  // namespace

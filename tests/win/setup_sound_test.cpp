@@ -272,18 +272,9 @@ TEST_F(SetupTest, TheEffectsVolumeCanBeSetWithTheKeyboardAlone) {
 TEST_F(SetupTest, DISABLED_ShowsTheSoundPageForScreenshots) {
   WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
-  DWORD since = 0;
-  auto hold = [&since](DWORD ms) -> ModalStep {
-    return [&since, ms] {
-      if (!since) since = GetTickCount();
-      if (GetTickCount() - since < ms) return false;
-      since = 0;
-      return true;
-    };
-  };
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), hold(4000),
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), Hold(4000),
                          Do([&] { Form().FindPage<SoundTab>()->checkbox_BlasterOff.Click(); }),
-                         hold(4000), PressKey(VK_ESCAPE)}));
+                         Hold(4000), PressKey(VK_ESCAPE)}));
 }
 
 }  // namespace

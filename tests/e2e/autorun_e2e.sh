@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# End-to-end scenarios of the disc's autorun.exe: a scratch copy of the demo disc in "Disc\"
+# of a scratch folder, the installed game registered or not, driven from outside. The
+# stand-in installer "setup.exe" logs each start to "setup.log" beside itself; a copy of it
+# named "setupshell.exe" plays the installed shell where the real one is not wanted.
+#   autorun_e2e.sh SCENARIO DEMO_DISC DEMO_INSTALL DRIVER_EXE OUTPUT_FOLDER
+set -euo pipefail
+scenario=$1 disc=$2 demo=$3 driver_exe=$4 output=$5
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
+autorun_pid=
+cleanup() {
+  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
+  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
+  rm -rf "$install"
+}
+trap cleanup EXIT
+mkdir -p "$install/Disc" "$output"
+cp -r "$disc/." "$install/Disc/"
+rm -f "$install/Disc"/*.log
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root -display "$DISPLAY" "$output/failed-autorun-$scenario.png" 2>/dev/null || true
+  exit 1
+}
+register() {
+  wine reg add "$key" /v "Main Folder" /t REG_SZ /d "$(winepath -w "$1" 2>/dev/null)" /f >/dev/null
+  wine reg add "$key" /v "Cfg Name" /t REG_SZ /d voltra.cfg /f >/dev/null
+}
+unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
+# A stand-in shell in a folder whose name holds a space.
+stand_in_shell() {
+  shell_folder="$install/Program Files/Voltrane"
+  mkdir -p "$shell_folder"
+  cp "$install/Disc/setup.exe" "$shell_folder/setupshell.exe"
+  register "$shell_folder"
+}
+start_autorun() {
+  wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
+  autorun_pid=$!
+  driver wait-button "Установка" 20000 || fail "the autorun window did not show"
+}
+# Waits up to $1 seconds for autorun to end; its exit code in $status.
+wait_autorun() {
+  for _ in $(seq $(($1 * 10))); do
+    kill -0 "$autorun_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$autorun_pid" 2>/dev/null && fail "autorun did not end within $1 s"
+  status=0
+  wait "$autorun_pid" || status=$?
+  autorun_pid=
+  [ "$status" = 0 ] || fail "autorun ended with exit code $status"
+}
+field() { grep "^$2=" "$1" | tail -1 | cut -d= -f2- | tr -d '\r'; }
+
+case "$scenario" in
+  installed-starts-shell)
+    # The real shell of a copy of the demo installation.
+    mkdir -p "$install/Voltrane"
+    cp -r "$demo/." "$install/Voltrane/"
+    register "$install/Voltrane"
+    start=$(date +%s%N)
+    start_autorun
+    import -window root -display "$DISPLAY" "$output/autorun-counting-down.png"
+    driver wait-button "Игра" 30000 || fail "the shell's bar did not show"
+    echo "from autorun's start to the shell's bar: $((($(date +%s%N) - start) / 1000000)) ms"
+    wait_autorun 10
+    wine reg query "$key" >/dev/null 2>&1 || fail "the key went"
+    # The shell was started by autorun: it ends by its own Exit.
+    driver click "Выход"
+    for _ in $(seq 100); do driver wait-button "Игра" 0 || break; sleep 0.1; done
+    ;;
+  spaced-main-folder)
+    stand_in_shell
+    start_autorun
+    sleep 0.5
+    [ ! -f "$shell_folder/setupshell.log" ] || echo "note: the shell started within 0.5 s of the window"
+    wait_autorun 15
+    [ -f "$shell_folder/setupshell.log" ] || fail "the shell was not started"
+    expected="\"$(winepath -w "$shell_folder" 2>/dev/null)\\setupshell.exe\""
+    [ "$(field "$shell_folder/setupshell.log" commandline)" = "$expected" ] ||
+      fail "command line $(field "$shell_folder/setupshell.log" commandline), not $expected"
+    [ "$(field "$shell_folder/setupshell.log" priority_class)" = 0x20 ] || fail "not normal priority"
+    cat "$shell_folder/setupshell.log"
+    ;;
+  escape-cancels)
+    stand_in_shell
+    start_autorun
+    driver escape "Установка"
+    wait_autorun 5
+    sleep 3
+    [ ! -f "$shell_folder/setupshell.log" ] || fail "the shell started after Esc"
+    ;;
+  install-button)
+    unregister
+    start_autorun
+    sleep 3
+    kill -0 "$autorun_pid" 2>/dev/null || fail "autorun ended by itself without the key"
+    import -window root -display "$DISPLAY" "$output/autorun-not-installed.png"
+    driver click "Установка"
+    wait_autorun 10
+    [ -f "$install/Disc/setup.log" ] || fail "setup.exe was not started"
+    [ "$(field "$install/Disc/setup.log" commandline)" = "$(winepath -w "$install/Disc/setup.exe" 2>/dev/null)" ] ||
+      fail "command line $(field "$install/Disc/setup.log" commandline)"
+    ;;
+  install-from-parent)
+    unregister
+    mv "$install/Disc/setup.exe" "$install/setup.exe"
+    start_autorun
+    driver click "Установка"
+    wait_autorun 10
+    [ -f "$install/setup.log" ] || fail "the parent's setup.exe was not started"
+    ;;
+  exit-button)
+    unregister
+    start_autorun
+    driver click "Выход"
+    wait_autorun 10
+    [ ! -f "$install/Disc/setup.log" ] || fail "Exit started setup.exe"
+    ;;
+  no-setup)
+    unregister
+    rm "$install/Disc/setup.exe"
+    start_autorun
+    driver click "Установка"
+    box=$(driver message-box 20000) || fail "no message box"
+    [ "$box" = "Error|Cannot open the 'setup.exe' file" ] || fail "message box: $box"
+    wait_autorun 10
+    [ -z "$(find "$install" -name '*.log')" ] || fail "something was started"
+    ;;
+  *)
+    fail "unknown scenario $scenario"
+    ;;
+esac
+echo "PASS: $scenario"
