@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <type_traits>
 
 #include "config/install_settings.h"
 #include "config/setup_section.h"
@@ -20,9 +21,13 @@ namespace {
 
 constexpr int kWindowIcon = 100;
 
+// A page that needs what the shell found gets it from the context.
 template <typename Tab>
-std::unique_ptr<tk::Form> Make(const SetupContext&) {
-  return std::make_unique<Tab>();
+std::unique_ptr<tk::Form> Make(const SetupContext& context) {
+  if constexpr (std::is_constructible_v<Tab, const SetupContext&>)
+    return std::make_unique<Tab>(context);
+  else
+    return std::make_unique<Tab>();
 }
 
 // The pages in the order of their tabs.
@@ -182,8 +187,12 @@ void SetupForm::AskToSave() {
     tk::ShowMessageBox({hwnd(), SaveFailedMessage(name), std::wstring(), MB_ICONERROR | MB_OK});
 }
 
-// Destroying the page objects destroys their windows, which runs each page's own closing.
+// Each page's window goes first, which runs the page's own closing while its controls still
+// exist; the base Form's destructor would destroy the window only after the page's members.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
-  for (auto& page : pages_) page.reset();
+  for (auto& page : pages_) {
+    if (page) page->Destroy();
+    page.reset();
+  }
 }

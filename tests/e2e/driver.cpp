@@ -13,6 +13,8 @@
 //   driver escape-logo                   sends Esc to the logo window
 //   driver end-game                      sends Esc to the stand-in game's window
 //   driver wait-no-game MS               waits until the game's window is gone
+//   driver wait-page ID [TIMEOUT]        waits for the setup dialog's shown page to have an
+//                                        item of that number, prints "text|checked|enabled"
 //   driver setup-page [TIMEOUT_MS]       waits for the setup dialog, prints the selected
 //                                        page's index and the page icon's handle
 //   driver no-setup [TIMEOUT_MS]         waits until the setup dialog is gone
@@ -194,6 +196,24 @@ int SetupPageCommand(DWORD timeout) {
   return 0;
 }
 
+// The setup dialog's shown page: a visible child dialog.
+HWND FindShownPage() {
+  HWND setup = FindSetup();
+  if (!setup) return nullptr;
+  for (HWND c : Children(setup))
+    if (IsWindowVisible(c) && ClassOf(c) == L"#32770") return c;
+  return nullptr;
+}
+
+int PageItemCommand(int id, DWORD timeout) {
+  HWND item = WaitFor([id] { return GetDlgItem(FindShownPage(), id); }, timeout);
+  if (!item) return 1;
+  const LRESULT check = SendMessageW(item, BM_GETCHECK, 0, 0);
+  std::printf("%s|%d|%d\n", Utf8(TextOf(item)).c_str(),
+              ClassOf(item) == L"Button" && check == BST_CHECKED, IsWindowEnabled(item) ? 1 : 0);
+  return 0;
+}
+
 }  // namespace
 
 int main() {
@@ -222,6 +242,7 @@ int main() {
   if (command == L"escape-logo") return PressEscape(FindLogo());
   if (command == L"end-game") return PressEscape(FindGame());
   if (command == L"wait-no-game") return WaitGone(FindGame, number(2, 30000));
+  if (command == L"wait-page" && argc > 2) return PageItemCommand(_wtoi(argv[2]), number(3, 15000));
   if (argc < 3) return 2;
   const std::wstring caption = argv[2];
   if (command == L"wait-button") {

@@ -8,7 +8,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
 cleanup() {
   if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
   rm -rf "$install"
+  if [ -n "$made_autoexec" ]; then rm -f "$made_autoexec"; fi
 }
+made_autoexec=
 trap cleanup EXIT
 copy_demo
 
@@ -18,6 +20,13 @@ fail() {
 }
 register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
 unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
+# The no-card device codes, 13 and 13, in the file the shell has made: on a machine without a
+# card the Sound page then leaves them, and an untouched setup dialog closes without asking.
+no_card_devices() {
+  sed -i 's/^FXDevice = 0\r$/FXDevice = 13\r/; s/^MusicDevice = 0\r$/MusicDevice = 13\r/' \
+    "$install/voltra.cfg"
+  grep -q $'^MusicDevice = 13\r$' "$install/voltra.cfg" || fail "no device codes to set"
+}
 
 case "$scenario" in
   real-click-exit)
@@ -71,12 +80,51 @@ case "$scenario" in
     wait_shell
     [ "$(cat "$install/my.cfg")" = $'not a configuration\r' ] || fail "an existing file was rewritten"
     ;;
+  detected-card)
+    # A player's machine with a Sound Blaster in autoexec.bat and no configuration file yet.
+    register
+    made_autoexec="$WINEPREFIX/drive_c/autoexec.bat"
+    [ ! -e "$made_autoexec" ] || { made_autoexec=; fail "the prefix has an autoexec.bat already"; }
+    printf '@ECHO OFF\r\nSET BLASTER=A240 I7 D3 H7 P300 E640 T6\r\n' >"$made_autoexec"
+    start_shell
+    wait_bar
+    [ -f "$install/voltra.cfg" ] || fail "no configuration file was made"
+    wine "$voltcfg_exe" detect --autoexec 'C:\autoexec.bat' 2>/dev/null >"$output/detect.txt"
+    head -n 1 "$output/detect.txt" | tr -d '\r' | grep -qx \
+      'found=1 address=0x240 midi=0x300 irq=7 dma8=3 dma16=7 emu=1600' || fail "voltcfg detect: $(head -n 1 "$output/detect.txt")"
+    tail -n +2 "$output/detect.txt" >"$output/detected-section.cfg"
+    sed -n '/^\[Sound Setup\]/,/^\[KeyDefinitions\]/p' "$install/voltra.cfg" | head -n -1 \
+      >"$output/shell-section.cfg"
+    cmp "$output/shell-section.cfg" "$output/detected-section.cfg" ||
+      fail "the new file's Sound Setup is not what voltcfg detect prints"
+    # The keyboard alone: Ctrl+Tab to the Sound page, Tab to the effects slider, Right once,
+    # Esc, and Yes (the question's first button).
+    driver click "Настройка"
+    driver wait-page 101 >/dev/null || fail "the setup dialog did not open"
+    xdotool key ctrl+Tab
+    [ "$(driver wait-page 121)" = "Саунд бластер отключен|0|1" ] || fail "the card switch is not unchecked"
+    [ "$(driver wait-page 109)" = "240|0|1" ] || fail "the address box: $(driver wait-page 109)"
+    import -window root -display "$DISPLAY" "$output/sound-page.png"
+    xdotool key Tab
+    sleep 0.3
+    xdotool key Right
+    sleep 0.3
+    xdotool key Escape
+    box=$(driver message-box 10000) || fail "no save question"
+    [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
+    driver wait-button "Выход" >/dev/null || fail "the bar is gone"
+    grep -q $'^FXVolume = 181\r$' "$install/voltra.cfg" || fail "FXVolume is not 181"
+    driver click "Выход"
+    wait_shell
+    [ "$status" = 0 ] || fail "exit code $status"
+    ;;
   setup-keyboard)
     # Real key presses: Ctrl+Tab twice, Ctrl+Shift+Tab, then Ctrl+PgUp twice from the first
     # page; each time the selected page and its icon.
     register
     start_shell
     wait_bar
+    no_card_devices
     driver click "Настройка"
     read -r page icon0 < <(driver setup-page) || fail "no setup dialog"
     [ "$page" = 0 ] || fail "opened on page $page"

@@ -21,7 +21,7 @@ int LoadedValue(const std::wstring& path, const char* section, const char* key) 
 }
 
 TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDNO;
@@ -115,7 +115,7 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
 }
 
 TEST_F(SetupTest, OpeningAndClosingAHundredTimesLeavesNothingBehind) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   const std::vector<ModalStep> visit = {WhenOpen(), SelectTab(5), SelectTab(2),
                                         PressKey(VK_ESCAPE)};

@@ -87,6 +87,11 @@ void SetupTest::WriteConfig(const std::function<void()>& tweak, const std::wstri
   ASSERT_TRUE(KzSetupSection::SaveConfig(tk::Narrow(install.Join(name))));
 }
 
+void SetupTest::NoSoundCard() {
+  KzSetupSection::GetSound_SetupEntry("FXDevice", false)->value = 13;
+  KzSetupSection::GetSound_SetupEntry("MusicDevice", false)->value = 13;
+}
+
 std::string SetupTest::ConfigBytes(const std::wstring& name) const {
   return install.Exists(name) ? install.Read(name) : std::string("(missing)");
 }

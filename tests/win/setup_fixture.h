@@ -48,6 +48,9 @@ class SetupTest : public ShellTest {
   // Writes the configuration file from the defaults, changed by `tweak` (which edits the
   // current tables), then reloads nothing: the Setup button reads it.
   void WriteConfig(const std::function<void()>& tweak = {}, const std::wstring& name = kCfgName);
+  // A tweak: FXDevice and MusicDevice 13, the codes the Sound page gives them when no card was
+  // found at start-up; a file that holds them is left as it is by opening the dialog.
+  static void NoSoundCard();
   std::string ConfigBytes(const std::wstring& name = kCfgName) const;
 
   // Clicks the Setup button and runs the steps while the dialog is open; the last step must

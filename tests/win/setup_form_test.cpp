@@ -30,7 +30,7 @@ int VisiblePage(SetupForm& form) {
 }
 
 TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithoutAQuestion) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
@@ -112,7 +112,7 @@ TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithou
 // Ctrl+PgUp to the previous one, wrapping around; the page icon follows as for a click, the
 // focus rests on the tab control, and Tab from there enters the shown page.
 TEST_F(SetupTest, CtrlTabAndTheCtrlPageKeysWalkThePagesAndTabEntersTheShownOne) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
   const int pageIcons[kSetupPages] = {102, 106, 105, 103, 104, 107};
@@ -148,7 +148,7 @@ TEST_F(SetupTest, CtrlTabAndTheCtrlPageKeysWalkThePagesAndTabEntersTheShownOne) 
 }
 
 TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();
   std::vector<int> xs;
@@ -214,7 +214,7 @@ TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
 }
 
 TEST_F(SetupTest, AMissingAnimationFrameIsReportedAndLeavesItsFrameEmpty) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   DeleteFileW(install.Join(L"KzR\\g_spd3.ico").c_str());
   ASSERT_TRUE(StartShell());
   SetupForm& form = Form();

@@ -85,7 +85,7 @@ class KeyboardPageTest : public SetupTest {
 };
 
 TEST_F(KeyboardPageTest, ShowsTheActivitiesAndKeepsTheCurrentCellOnlyWhileFocused) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   std::vector<std::pair<int, int>> cells;
   auto note = [&] { cells.emplace_back(Grid().CurrentRow(), Grid().CurrentColumn()); };
@@ -140,7 +140,7 @@ TEST_F(KeyboardPageTest, ShowsTheActivitiesAndKeepsTheCurrentCellOnlyWhileFocuse
 }
 
 TEST_F(KeyboardPageTest, F9ClearsAKeyAndTheFileThenHoldsAnEmptyName) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   std::vector<bool> waiting;
@@ -168,7 +168,10 @@ TEST_F(KeyboardPageTest, F9ClearsAKeyAndTheFileThenHoldsAnEmptyName) {
 
 TEST_F(KeyboardPageTest, RefusesKeysInUseWhateverTheirCaseAndF8Cancels) {
   // Jump holds a lower-case "q", as a hand-edited file may.
-  WriteConfig([] { SetEntryText(KzSetupSection::GetKeyDefinitionsRow(9)->text1, "q"); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetEntryText(KzSetupSection::GetKeyDefinitionsRow(9)->text1, "q");
+  });
   ASSERT_TRUE(StartShell());
   std::vector<std::wstring> statuses;
   auto note = [&] { statuses.push_back(Status()); };
@@ -243,7 +246,7 @@ TEST_F(KeyboardPageTest, HeldEnterStartsOneChangeAndItsRepeatIsTheNewKey) {
 }
 
 TEST_F(KeyboardPageTest, NamesColumnHandsOverToKey1AndADoubleClickChangesIt) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   int column = -1;
@@ -293,7 +296,7 @@ TEST_F(KeyboardPageTest, TheDefaultsButtonRestoresEveryKeyAndKeepsTheStatus) {
 // A player's Esc while the page waits: the disabled grid has no focus, so the key reaches the
 // active dialog as a system key, which does not cancel the dialog.
 TEST_F(KeyboardPageTest, EscWhileWaitingIsRefusedAndTheDialogStaysOpen) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   HWND focus = reinterpret_cast<HWND>(1);
   bool open = false;
@@ -320,7 +323,7 @@ TEST_F(KeyboardPageTest, EscWhileWaitingIsRefusedAndTheDialogStaysOpen) {
 // Not run by the suite: holds the page while it waits for a key, for a screenshot
 // (--gtest_also_run_disabled_tests).
 TEST_F(KeyboardPageTest, DISABLED_WaitsForAKeyForAScreenshot) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   ASSERT_TRUE(OpenSetup(Join({OpenPage(),
                               {Key(VK_DOWN), Hold(2500)},

@@ -41,7 +41,10 @@ class KeyDownRecorder {
 int Current(const char* key) { return KzSetupSection::GetScreen_SetupEntry(key)->value; }
 
 TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
-  WriteConfig([] { SetScreen(1024, 768); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetScreen(1024, 768);
+  });
   const std::string wide = ConfigBytes();
   ASSERT_TRUE(StartShell());
   bool small = false, large = true;
@@ -67,7 +70,10 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   EXPECT_EQ(ConfigBytes(), wide);
 
   // 800 x 480: "Pentium II"; clicking it writes both entries.
-  WriteConfig([] { SetScreen(800, 480); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetScreen(800, 480);
+  });
   boxes.answer = IDYES;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            ScreenTab& page = *Form().FindPage<ScreenTab>();
@@ -85,7 +91,10 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   EXPECT_EQ(Current("ScreenHeight"), 600);
 
   // "Pentium" on 640 x 480 writes what is there already: no change.
-  WriteConfig([] { SetScreen(640, 480); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetScreen(640, 480);
+  });
   bool changed = true;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            Form().FindPage<ScreenTab>()->optb_640x480.Click();
@@ -97,7 +106,10 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
 }
 
 TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
-  WriteConfig([] { SetControllerType(3); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetControllerType(3);
+  });
   ASSERT_TRUE(StartShell());
   std::vector<std::wstring> typed, stored;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
@@ -159,7 +171,12 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 4);
 
   // A value outside the table is shown as keyboard and mouse and left as it is.
-  WriteConfig([] { SetControllerType(9); }, L"игра.cfg");
+  WriteConfig(
+      [] {
+        NoSoundCard();
+        SetControllerType(9);
+      },
+      L"игра.cfg");
   bool mouse = false;
   ASSERT_TRUE(OpenSetup(
       {WhenOpen(), Do([&] { mouse = Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked(); }),

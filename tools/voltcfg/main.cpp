@@ -3,15 +3,24 @@
 //   voltcfg defaults         the default file, as the shell writes it
 //   voltcfg normalize FILE   the file as the shell would save it after loading FILE
 //   voltcfg check FILE       the same verdict in words, line by line
+//   voltcfg detect [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]
+//                            what the shell's sound-card detection finds on those inputs,
+//                            and the Sound Setup defaults it makes of it
+//
+// normalize takes the detection's options too: a card found on them changes the defaults
+// that the file's missing keys take.
 //
 // Exit status: 0 the shell loads the file without a message; 1 it shows the damaged-file
 // warning and uses the defaults; 2 the file cannot be opened or the arguments are wrong.
+// detect exits with 0, or 2 on wrong arguments.
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #include "check_report.h"
+#include "detect_command.h"
 #include "config/config_writer.h"
 #include "config/file_io.h"
 #include "config/seams.h"
@@ -59,7 +68,11 @@ RecordedComplaints complaints;
 NoInstallKey installKey;
 
 int Usage() {
-  std::fputs("usage: voltcfg defaults | voltcfg normalize FILE | voltcfg check FILE\n", stderr);
+  std::fputs(
+      "usage: voltcfg defaults | voltcfg normalize FILE [DETECTION] | voltcfg check FILE |\n"
+      "       voltcfg detect [DETECTION]\n"
+      "DETECTION: [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]\n",
+      stderr);
   return kCannotRun;
 }
 
@@ -75,18 +88,38 @@ bool Load(const std::string& path) {
   return false;
 }
 
+// detect and normalize: the detection's options may stand anywhere after the command.
+int RunWithDetection(const std::string& command, int argc, char** argv) {
+  DetectionInputs inputs;
+  std::vector<std::string> rest;
+  if (!TakeDetectionOptions(argc, argv, inputs, rest)) return Usage();
+  KzBlasterRecord record;
+  const bool found = DetectInto(inputs, record);
+  if (command == "detect") {
+    if (!rest.empty()) return Usage();
+    WriteOut(DetectionReport(found, record));
+    return kLoadsSilently;
+  }
+  if (rest.size() != 1) return Usage();
+  if (!Load(rest[0])) return kCannotRun;
+  WriteOut(FormatConfig());
+  return complaints.damagedFile ? kWarns : kLoadsSilently;
+}
+
 int Run(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "defaults") == 0) {
     KzSetupSection::SetDefaults(nullptr, nullptr);
     WriteOut(FormatConfig());
     return kLoadsSilently;
   }
-  if (argc != 3) return Usage();
+  if (argc < 2) return Usage();
   const std::string command = argv[1];
+  if (command == "detect" || command == "normalize")
+    return RunWithDetection(command, argc - 2, argv + 2);
+  if (command != "check" || argc != 3) return Usage();
   const std::string path = argv[2];
-  if (command != "normalize" && command != "check") return Usage();
   if (!Load(path)) return kCannotRun;
-  WriteOut(command == "normalize" ? FormatConfig() : CheckReport(path, complaints.damagedFile));
+  WriteOut(CheckReport(path, complaints.damagedFile));
   return complaints.damagedFile ? kWarns : kLoadsSilently;
 }
 

@@ -15,6 +15,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import voltcfg_oracle as oracle  # noqa: E402
+import detect_oracle  # noqa: E402
 
 HAND_MADE = [
     b"",
@@ -176,6 +177,82 @@ def compare(runner, voltcfg, path, data):
     return failures
 
 
+AUTOEXEC_LINES = [b"@ECHO OFF", b"SET BLASTER=A220 I5 D1 H5 P330 T6", b"set blaster = a240 i7",
+                  b"SET BLASTER=A280 I10 D3 H7 P300 E620 T6", b"REM SET BLASTER=A260 I9",
+                  b"@SET BLASTER=A260", b"SET BLASTER=A I D", b"SET BLASTER=E640", b"SET BLASTER",
+                  b"SET BLASTER=A220,I5", b"SET BLASTER=A2G0 I0x7 DFF H12345678901",
+                  b"SET PATH=C:\\DOS", b"SET BLASTER=\"A220\"", b"SetBlaster=A220",
+                  b"SET BLASTER=_A220 Q1 i3 p0330", b"LH C:\\SB16\\DIAGNOSE /S"]
+DETLOG_LINES = [b"IO=220-22F,330-331,388-38B", b"IO = 240", b"io=0220", b"IO=330-331",
+                b"IO=FFFFFFFF", b"IRQ=5", b"IRQ=0", b"IRQ=07", b"irq = 10", b"IRQ=5,7",
+                b"DMA=1,5", b"DMA=1", b"DMA=1,0", b"DMA = 3 , 7", b"DMA=3,", b"[SB16]",
+                b"Name=Sound Blaster 16", b"", b"; IO=220", b"IO=\"220\""]
+DEVICES = [b"SB16 Aux (220)", b"Aux [240]", b"Generic Aux", b"MPU (330)", b"x (0x220)",
+           b"x ( 220)", b"x (-220)", b"x [330] (300)", b"x (FFFFFFFFF)", b"x (22G)", None]
+
+
+def detection_corpus(count, seed=1998):
+    """(autoexec bytes or None, detlog bytes or None, aux name, MIDI name)."""
+    rng = random.Random(seed)
+    cases = []
+    for _ in range(count):
+        def text(pool, lines):
+            chosen = [rng.choice(pool) for _ in range(lines)]
+            if rng.random() < 0.3:
+                i = rng.randrange(len(chosen))
+                pos = rng.randrange(len(chosen[i]) + 1)
+                chosen[i] = chosen[i][:pos] + rng.choice(JUNK_BYTES) + chosen[i][pos:]
+            if rng.random() < 0.1:
+                chosen.append(b" " * rng.randrange(250, 270) + rng.choice(pool))
+            return join(rng, chosen)
+        autoexec = text(AUTOEXEC_LINES, rng.randrange(1, 6)) if rng.random() < 0.5 else None
+        log = text(DETLOG_LINES, rng.randrange(1, 12)) if rng.random() < 0.8 else None
+        if log is not None and rng.random() < 0.6:  # runs of IO, IRQ and DMA lines, mostly whole
+            runs = []
+            for _ in range(rng.randrange(1, 4)):
+                runs += [rng.choice(DETLOG_LINES[:5]), rng.choice(DETLOG_LINES[5:10]),
+                         rng.choice(DETLOG_LINES[10:15])]
+                if rng.random() < 0.3:
+                    runs.insert(rng.randrange(len(runs) + 1), rng.choice(DETLOG_LINES))
+            log = join(rng, runs)
+        aux = DEVICES[0] if rng.random() < 0.5 else rng.choice(DEVICES)
+        cases.append((autoexec, log, aux, rng.choice(DEVICES)))
+    return cases
+
+
+def compare_detection(runner, voltcfg, workdir, number, case):
+    autoexec, log, aux, midi = case
+    args = []
+    for option, data in (("--autoexec", autoexec), ("--detlog", log)):
+        if data is not None:
+            path = os.path.join(workdir, "detect%04d%s.txt" % (number, option[2:]))
+            with open(path, "wb") as f:
+                f.write(data)
+            args += [option, path]
+    for option, name in (("--aux", aux), ("--midi", midi)):
+        if name is not None:
+            args += [option, name.decode()]
+    found, record = detect_oracle.detect(autoexec, log, aux, midi)
+    want = (0, detect_oracle.report(found, record))
+    got = run(runner, voltcfg, ["detect"] + args)
+    if got != want and runner:
+        got = run(runner, voltcfg, ["detect"] + args)
+    if got != want:
+        return ["detect %s: exit %d%s" % (" ".join(args), got[0],
+                                          "" if got[1] == want[1] else "; output differs")]
+    # normalize over a file without the card's keys takes them from the detected defaults.
+    path = os.path.join(workdir, "detect%04d.cfg" % number)
+    data = b"[Sound Setup]\r\nFXVolume = 99\r\n;BlasterEmu = 0x300\r\n"
+    with open(path, "wb") as f:
+        f.write(data)
+    tables, warned = oracle.load(data, detect_oracle.defaults_after(found, record))
+    want = (1 if warned else 0, oracle.save(tables))
+    got = run(runner, voltcfg, ["normalize", path] + args)
+    if got != want and runner:
+        got = run(runner, voltcfg, ["normalize", path] + args)
+    return [] if got == want else ["normalize %s with %s: differs" % (path, " ".join(args))]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--voltcfg", required=True)
@@ -195,12 +272,26 @@ def main():
         if got != (2, b""):
             failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
 
+    for bad in (["detect", "x"], ["detect", "--aux"], ["normalize", "--midi", "m"],
+                ["detect", "--bogus", "x"]):
+        got = run(args.runner, args.voltcfg, bad)
+        if got != (2, b""):
+            failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
+    detections = detection_corpus(max(args.count // 5, 4))
+    workers = 1 if args.runner else (os.cpu_count() or 2)
+    with concurrent.futures.ThreadPoolExecutor(workers) as pool:
+        for found in pool.map(lambda job: compare_detection(args.runner, args.voltcfg,
+                                                            args.workdir, *job),
+                              enumerate(detections)):
+            failures.extend(found)
+    found = sum(detect_oracle.detect(*case)[0] for case in detections)
+    print("%d detections, %d of them found a card" % (len(detections), found))
+
     files = corpus(args.count)
     paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
     for path, data in zip(paths, files):
         with open(path, "wb") as f:
             f.write(data)
-    workers = 1 if args.runner else (os.cpu_count() or 2)
     with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
                               zip(paths, files)):

@@ -330,9 +330,11 @@ def find_key(entries, name):
     return None
 
 
-def load(data):
-    """(tables, warned) as the shell's reader leaves them for the file's bytes."""
-    tables = copy.deepcopy(DEFAULTS)
+def load(data, defaults=None):
+    """(tables, warned) as the shell's reader leaves them for the file's bytes, starting from
+    the defaults (the built-in ones unless given)."""
+    defaults = DEFAULTS if defaults is None else defaults
+    tables = copy.deepcopy(defaults)
     ok, seen, section = True, False, b""
     for _, piece in pieces(data):
         seen = True
@@ -347,7 +349,7 @@ def load(data):
                 continue
             target["value"], target["t1"], target["t2"] = entry[1], entry[2], entry[3]
     if not seen or not ok:
-        return copy.deepcopy(DEFAULTS), True
+        return copy.deepcopy(defaults), True
     return tables, False
 
 
