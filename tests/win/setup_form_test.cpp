@@ -182,11 +182,15 @@ TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
            shown.push_back(frame);
            EXPECT_EQ(form.pictb_Animation.Position().y, y);
          }
-         afterTicks = xs.back();
        }),
        [&] {
          // Then the worker alone, for a second.
-         if (!waitStart) waitStart = GetTickCount();
+         // The worker's ticks that queued up meanwhile have run by the first call: the
+         // script's timer comes only when the queue is empty.
+         if (!waitStart) {
+           waitStart = GetTickCount();
+           afterTicks = form.pictb_Animation.Position().x;
+         }
          if (GetTickCount() - waitStart < 1000) return false;
          afterWait = form.pictb_Animation.Position().x;
          return true;
