@@ -182,8 +182,13 @@ void SetupForm::AskToSave() {
     tk::ShowMessageBox({hwnd(), SaveFailedMessage(name), std::wstring(), MB_ICONERROR | MB_OK});
 }
 
-// Destroying the page objects destroys their windows, which runs each page's own closing.
+// Each page's window goes first, while the page object and its controls are whole: its
+// closing raises the destroy events of those controls. A page object destroyed with its window
+// still open would leave that to its base class, after the controls are gone.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
-  for (auto& page : pages_) page.reset();
+  for (auto& page : pages_) {
+    if (page) page->Destroy();
+    page.reset();
+  }
 }
