@@ -187,8 +187,9 @@ void SetupForm::AskToSave() {
     tk::ShowMessageBox({hwnd(), SaveFailedMessage(name), std::wstring(), MB_ICONERROR | MB_OK});
 }
 
-// Each page's window goes first, which runs the page's own closing while its controls still
-// exist; the base Form's destructor would destroy the window only after the page's members.
+// Each page's window goes first, while the page object and its controls are whole: its
+// closing raises the destroy events of those controls. A page object destroyed with its window
+// still open would leave that to its base class, after the controls are gone.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
   for (auto& page : pages_) {

@@ -72,6 +72,13 @@ void Grid::SetRowCount(int rows) {
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
+void Grid::SetRowHeight(int pixels) {
+  rowHeight_ = std::max(pixels, 1);
+  UpdateScrollBar();
+  ScrollTo(top_);
+  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 void Grid::SetRowHeadingWidth(int pixels) {
   rowHeadingWidth_ = std::max(pixels, 0);
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
@@ -81,6 +88,11 @@ void Grid::SetRowHeading(int row, const std::wstring& text) {
   if (row < 0 || row >= rows_) return;
   rowHeadings_[size_t(row)] = text;
   InvalidateCell(row, -1);
+}
+
+std::wstring Grid::RowHeading(int row) const {
+  if (row < 0 || row >= rows_) return {};
+  return rowHeadings_[size_t(row)];
 }
 
 void Grid::SetCellText(int row, int column, const std::wstring& text) {

@@ -44,6 +44,7 @@ class Grid : public CustomControl, public kz::KeyGridView {
   // Row headings take a column of their own at the left, shown when its width is above 0.
   void SetRowHeadingWidth(int pixels);
   void SetRowHeading(int row, const std::wstring& text);
+  std::wstring RowHeading(int row) const;
 
   void SetCellText(int row, int column, const std::wstring& text);
   void SetCellText(int row, int column, const std::u16string& text) override;
@@ -58,6 +59,9 @@ class Grid : public CustomControl, public kz::KeyGridView {
   int TopRow() const { return top_; }
   int VisibleRows() const;
   int RowHeight() const { return rowHeight_; }
+  // Rows are as high as the font asks; a grid that must show all its rows in a given height
+  // may take them lower.
+  void SetRowHeight(int pixels);
   // The cell's rectangle in client coordinates (it may lie outside the client area).
   RECT CellRect(int row, int column) const;
 

@@ -18,12 +18,13 @@ struct Accent {
   Rgba colour;
 };
 
-// One icon per setup page (resources 102 to 107) and the window icon (100).
+// One icon per setup page (resources 102 to 107), the window icon (100) and the activity
+// chooser's picture (101).
 const Accent kIcons[] = {
     {"voltrane.ico", {255, 170, 40, 255}},      {"tab_screen.ico", {90, 200, 255, 255}},
     {"tab_keyboard.ico", {120, 230, 120, 255}}, {"tab_joystick.ico", {255, 110, 110, 255}},
     {"tab_system.ico", {200, 200, 210, 255}},   {"tab_mouse.ico", {230, 140, 255, 255}},
-    {"tab_sound.ico", {255, 220, 90, 255}},
+    {"tab_sound.ico", {255, 220, 90, 255}},     {"chooser.ico", {120, 200, 200, 255}},
 };
 
 bool Write(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes) {

@@ -1,0 +1,218 @@
+// The Joystick and game-pad page, and the keyboard-only paths of a player through the Mouse
+// and Joystick pages: keys posted to the focused window go through the dialog's message loop
+// and its keyboard navigation, as a player's keys do.
+#include <gmock/gmock.h>
+
+#include "controls_fixture.h"
+#include "setup/joystick_tab.h"
+#include "setup/mouse_tab.h"
+
+namespace {
+
+constexpr int kMousePage = 3;
+constexpr int kJoystickPage = 4;
+
+class JoystickPageTest : public ControlsPageTest {
+ protected:
+  JoystickTab& Page() { return *Form().FindPage<JoystickTab>(); }
+  tk::Grid& Grid() { return Page().grid_Joystick; }
+  ChooserRef TheChooser() {
+    return [this]() -> ChooseActivityDialog& { return Page().Chooser(); };
+  }
+  GridRef TheGrid() {
+    return [this]() -> tk::Grid& { return Page().grid_Joystick; };
+  }
+  std::vector<std::wstring> Cells(int first, int last, int column) {
+    std::vector<std::wstring> cells;
+    for (int row = first; row <= last; ++row) cells.push_back(Grid().CellText(row, column));
+    return cells;
+  }
+};
+
+TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
+  WriteConfig([] { SetValue("JoystickPort", 1); });
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> hat, pad, fixed, headings;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
+                           JoystickTab& page = Page();
+                           EXPECT_EQ(page.name(), "JoystickTab");
+                           ASSERT_EQ(Grid().RowCount(), 24);
+                           ASSERT_EQ(Grid().ColumnCount(), 2);
+                           EXPECT_EQ(Grid().ColumnHeading(0), L"Выбор");
+                           EXPECT_EQ(Grid().ColumnHeading(1), L"Действие");
+                           hat = Cells(8, 11, 1);
+                           pad = Cells(20, 23, 1);
+                           fixed = Cells(0, 23, 0);
+                           for (int row = 0; row < 24; ++row)
+                             headings.push_back(Grid().RowHeading(row));
+                           EXPECT_EQ(Grid().CellText(5, 1), L"Реквизит");
+                           EXPECT_TRUE(page.optb_Port2.IsChecked());
+                           EXPECT_FALSE(page.optb_Port1.IsChecked());
+                           EXPECT_FALSE(page.checkbox_Rudder.IsChecked());
+                           EXPECT_EQ(page.slider_XScale.Position(), 16);
+                           EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
+                           EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
+                                     L"Пропорциональное движение");
+                           EXPECT_EQ(page.label_Comment.Text(), kJoystickComment);
+                           EXPECT_EQ(page.cb_JoystickDefault.Text(), L"Установить по умолчанию");
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(hat, ::testing::ElementsAre(Caption("Aim_Down"), Caption("Aim_Up"),
+                                          Caption("Look_Left"), Caption("Look_Right")));
+  EXPECT_THAT(pad, ::testing::ElementsAre(Caption("Move_Forward"), Caption("Move_Backward"),
+                                          Caption("Turn_Left"), Caption("Turn_Right")));
+  EXPECT_EQ(fixed[0], L"Кнопка 1");
+  EXPECT_EQ(fixed[7], L"Кнопка 4");
+  EXPECT_THAT(std::vector(fixed.begin() + 8, fixed.begin() + 12),
+              ::testing::ElementsAre(L"Верх", L"Низ", L"Лево", L"Право"));
+  EXPECT_EQ(fixed[23], L"Вправо");
+  EXPECT_EQ(headings[0], L"Щелчок");
+  EXPECT_EQ(headings[1], L"");
+  EXPECT_EQ(headings[3], L"* * *");
+  EXPECT_EQ(headings[9], L"щелчок");
+  EXPECT_EQ(headings[21], L"цифровые установки");
+  EXPECT_EQ(headings[23], L"* * *");
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Column 0 is fixed text: a click there moves to column 1, and a double click there stores the
+// choice for the key of its row, the hat's down direction (button 6).
+TEST_F(JoystickPageTest, ADoubleClickInColumn0StoresForTheKeyOfItsRow) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  int column = -1;
+  std::wstring cell;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), SelectTab(kJoystickPage), SelectCell(TheGrid(), 9, 0),
+       Do([&] { column = Grid().CurrentColumn(); }), DoubleClickCell(TheGrid(), 9, 0),
+       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), 10), WhenChooserClosed(TheChooser()),
+       Do([&] { cell = Grid().CellText(9, 1); }), DoubleClickCell(TheGrid(), 20, 1),
+       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()),
+       PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(column, 1);
+  EXPECT_EQ(cell, L"Прыгнуть");
+  EXPECT_EQ(Text1("JoystickButton6"), "Jump");
+  EXPECT_EQ(Text1("JoystickButton4"), "Aim_Down");
+  EXPECT_EQ(Text1("GamePadDigitalAxes1_0"), "");
+}
+
+TEST_F(JoystickPageTest, TheRudderAndThePortsAreStored) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  std::vector<int32_t> rudder;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
+                           Page().checkbox_Rudder.Click();
+                           rudder.push_back(Value("EnableRudder"));
+                           Page().checkbox_Rudder.Click();
+                           rudder.push_back(Value("EnableRudder"));
+                           Page().checkbox_Rudder.Click();
+                           rudder.push_back(Value("EnableRudder"));
+                           Page().optb_Port2.Click();
+                           EXPECT_EQ(Value("JoystickPort"), 1);
+                           EXPECT_FALSE(Page().optb_Port1.IsChecked());
+                           Page().optb_Port1.Click();
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(rudder, ::testing::ElementsAre(1, 0, 1));
+  EXPECT_EQ(Value("JoystickPort"), 0);
+}
+
+TEST_F(JoystickPageTest, TheResetRestoresTheHiddenAxesAndLeavesTheMouseAlone) {
+  WriteConfig([] {
+    SetText1("JoystickAnalogAxes2", "");
+    SetText1("JoystickAnalogAxes3", "analog_turning");
+    SetValue("JoystickAnalogScale0", 8192);
+    SetValue("JoystickPort", 1);
+    SetValue("EnableRudder", 1);
+    SetText1("JoystickButton4", "");
+    SetText1("GamePadDigitalAxes0_1", "Jump");
+    SetValue("ControllerType", 4);
+    SetValue("MouseSensitivity", 100);
+    SetText1("MouseButton0", "Jump");
+  });
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> shown;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
+                           JoystickTab& page = Page();
+                           page.cb_JoystickDefault.Click();
+                           shown = {Grid().CellText(8, 1), Grid().CellText(23, 1),
+                                    page.label_XScaleValue.Text(),
+                                    page.optb_Port1.IsChecked() ? L"port 1" : L"port 2",
+                                    page.checkbox_Rudder.IsChecked() ? L"rudder" : L"none"};
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(shown, ::testing::ElementsAre(Caption("Aim_Down"), Caption("Turn_Right"), L" 1.00",
+                                            L"port 1", L"none"));
+  EXPECT_EQ(Text1("JoystickAnalogAxes2"), "analog_strafing");
+  EXPECT_EQ(Text1("JoystickAnalogAxes3"), "");
+  EXPECT_EQ(Value("JoystickAnalogScale0"), 65536);
+  EXPECT_EQ(Value("ControllerType"), 4);
+  EXPECT_EQ(Value("MouseSensitivity"), 100);
+  EXPECT_EQ(Text1("MouseButton0"), "Jump");
+}
+
+// A player with the keyboard alone: Ctrl+Tab to the page, Tab into it, the arrows, Esc and Yes.
+class KeyboardPlayerTest : public ControlsPageTest {
+ protected:
+  std::vector<ModalStep> ToPage(int page) {
+    std::vector<ModalStep> steps{WhenOpen()};
+    for (int i = 0; i < page; ++i) steps.push_back(PressChord(VK_TAB));
+    return steps;
+  }
+};
+
+TEST_F(KeyboardPlayerTest, TheSensitivitySliderTakesOneStepRight) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  bool onSlider = false;
+  ASSERT_TRUE(OpenSetup(Join({ToPage(kMousePage),
+                              {PressKey(VK_TAB), Do([&] {
+                                 onSlider = GetFocus() ==
+                                            Form().FindPage<MouseTab>()->slider_Sensitivity.hwnd();
+                               }),
+                               PressKey(VK_RIGHT), PressKey(VK_ESCAPE)}})));
+  EXPECT_TRUE(onSlider);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(HasLine("MouseSensitivity = 33280")) << ConfigBytes();
+}
+
+TEST_F(KeyboardPlayerTest, TheArrowChoosesTheSecondPort) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  ASSERT_TRUE(OpenSetup(
+      Join({ToPage(kJoystickPage), {PressKey(VK_TAB), PressKey(VK_RIGHT), PressKey(VK_ESCAPE)}})));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(HasLine("JoystickPort = 1")) << ConfigBytes();
+}
+
+TEST_F(KeyboardPlayerTest, EnterOnTheClickGridOpensTheChooserAndDownEnterTakesTheFirstActivity) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  ChooseActivityDialog* chooser = nullptr;
+  ASSERT_TRUE(OpenSetup(Join(
+      {ToPage(kMousePage),
+       {PressKey(VK_TAB), PressKey(VK_TAB), Do([&] {
+          MouseTab& page = *Form().FindPage<MouseTab>();
+          chooser = &page.Chooser();
+          EXPECT_TRUE(page.grid_Click.HasFocus());
+          EXPECT_EQ(page.grid_Click.CurrentRow(), 0);
+        }),
+        PressKey(VK_RETURN), [&] { return chooser->hwnd() && IsWindowVisible(chooser->hwnd()); },
+        PressKey(VK_DOWN), PressKey(VK_RETURN), [&] { return chooser->hwnd() == nullptr; },
+        PressKey(VK_ESCAPE)}})));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(HasLine("MouseButton0 = \"Move_Forward\"")) << ConfigBytes();
+}
+
+// Not run by the suite: the page, for a screenshot (--gtest_also_run_disabled_tests).
+TEST_F(JoystickPageTest, DISABLED_ShowsThePageForAScreenshot) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), SelectCell(TheGrid(), 1, 1),
+                         Hold(4000), PressKey(VK_ESCAPE)}));
+}
+
+}  // namespace

@@ -1,0 +1,290 @@
+// The Mouse page and the activity chooser, driven through the real controls of the setup
+// dialog: sliders moved as the trackbar notifies, grids clicked and keyed, the chooser opened
+// from them and answered through its own buttons and keys.
+#include <gmock/gmock.h>
+
+#include "controls_fixture.h"
+#include "setup/mouse_tab.h"
+
+namespace {
+
+constexpr int kMousePage = 3;
+constexpr int kFireItem = 6;  // the chooser's items: the empty one, then the 42 activities
+
+class MousePageTest : public ControlsPageTest {
+ protected:
+  MouseTab& Page() { return *Form().FindPage<MouseTab>(); }
+  ChooseActivityDialog& Chooser() { return Page().Chooser(); }
+  ChooserRef TheChooser() {
+    return [this]() -> ChooseActivityDialog& { return Page().Chooser(); };
+  }
+  GridRef ClickGrid() {
+    return [this]() -> tk::Grid& { return Page().grid_Click; };
+  }
+  GridRef DoubleClickGrid() {
+    return [this]() -> tk::Grid& { return Page().grid_DoubleClick; };
+  }
+  // As the trackbar does when the player moves it.
+  void MoveSlider(tk::Slider& slider, int position) {
+    slider.SetPosition(position);
+    SendMessageW(Page().hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                 reinterpret_cast<LPARAM>(slider.hwnd()));
+  }
+  std::vector<std::wstring> Column(const tk::Grid& grid) {
+    std::vector<std::wstring> cells;
+    for (int row = 0; row < grid.RowCount(); ++row) cells.push_back(grid.CellText(row, 0));
+    return cells;
+  }
+};
+
+TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), SelectTab(kMousePage), Do([&] {
+         MouseTab& page = Page();
+         EXPECT_EQ(page.name(), "MouseTab");
+         EXPECT_EQ(page.slider_Sensitivity.Position(), 64);
+         EXPECT_EQ(page.slider_Sensitivity.Maximum(), 256);
+         EXPECT_EQ(page.slider_Sensitivity.PageSize(), 32);
+         EXPECT_EQ(page.label_Sensitivity.Text(), L" 1.00");
+         EXPECT_EQ(page.slider_XScale.Position(), 16);
+         EXPECT_EQ(page.slider_XScale.Minimum(), -128);
+         EXPECT_EQ(page.label_XScaleValue.Text(), L" 1.00");
+         EXPECT_EQ(page.slider_YScale.Position(), 16);
+         EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
+         EXPECT_TRUE(page.optb_AimingToggle.IsChecked());
+         EXPECT_FALSE(page.optb_AimingMomentary.IsChecked());
+         EXPECT_EQ(page.grid_Click.ColumnHeading(0), L"Щелчок");
+         EXPECT_EQ(page.grid_DoubleClick.ColumnHeading(0), L"Двойной щелчок");
+         EXPECT_EQ(page.grid_DigitalSetup.ColumnHeading(0), L"Действие");
+         EXPECT_THAT(
+             Column(page.grid_Click),
+             ::testing::ElementsAre(Caption("Fire"), Caption("Move_Forward"), Caption("Strafe")));
+         EXPECT_THAT(Column(page.grid_DoubleClick), ::testing::ElementsAre(L"", L"", L"Открыть"));
+         EXPECT_THAT(Column(page.grid_DigitalSetup), ::testing::ElementsAre(L"", L"", L"", L""));
+         EXPECT_EQ(page.combo_XAxis.Count(), 3);
+         EXPECT_EQ(page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
+                   L"Пропорциональный поворот");
+         EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
+                   L"Пропорциональное движение");
+         EXPECT_EQ(page.cb_DefaultMouse.Text(), kDefaultMouseText);
+         EXPECT_EQ(page.label_DigitalSetup.Text(), kDigitalSetupText);
+         // No grid shows a current cell before it has the focus.
+         EXPECT_EQ(page.grid_Click.CurrentRow(), -1);
+         EXPECT_EQ(page.GridPatch().Records().size(), 3u);
+       }),
+       PressKey(VK_ESCAPE)}));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) {
+  WriteConfig([] {
+    SetValue("MouseSensitivity", 1000);
+    SetValue("MouseAnalogScale0", 1048576);
+    SetValue("MouseAnalogScale1", 70000);
+  });
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  std::vector<int> positions;
+  std::vector<std::wstring> labels;
+  std::vector<int32_t> stored;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
+                           MouseTab& page = Page();
+                           positions = {page.slider_Sensitivity.Position(),
+                                        page.slider_XScale.Position(),
+                                        page.slider_YScale.Position()};
+                           labels = {page.label_Sensitivity.Text(), page.label_XScaleValue.Text(),
+                                     page.label_YScaleValue.Text()};
+                           stored = {Value("MouseSensitivity"), Value("MouseAnalogScale0")};
+                           MoveSlider(page.slider_XScale, -128);
+                           stored.push_back(Value("MouseAnalogScale0"));
+                           labels.push_back(page.label_XScaleValue.Text());
+                           MoveSlider(page.slider_XScale, 0);
+                           stored.push_back(Value("MouseAnalogScale0"));
+                           labels.push_back(page.label_XScaleValue.Text());
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  // 70000 / 4096 truncates to 17.
+  EXPECT_THAT(positions, ::testing::ElementsAre(1, 128, 17));
+  EXPECT_THAT(labels, ::testing::ElementsAre(L" 0.02", L" 8.00", L" 1.06", L" -8.00", L" 0.00"));
+  EXPECT_THAT(stored, ::testing::ElementsAre(1000, 1048576, -524288, 0));
+  EXPECT_TRUE(HasLine("MouseSensitivity = 1000")) << ConfigBytes();
+  EXPECT_TRUE(HasLine("MouseAnalogScale0 = 0"));
+  EXPECT_TRUE(HasLine("MouseAnalogScale1 = 70000"));
+}
+
+TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
+  WriteConfig([] { SetText1("MouseAnalogAxes1", ""); });
+  ASSERT_TRUE(StartShell());
+  int unknownSelection = 0;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
+                           MouseTab& page = Page();
+                           unknownSelection = page.combo_YAxis.Selected();
+                           page.optb_AimingMomentary.Click();
+                           EXPECT_EQ(Value("MouseAiming"), 1);
+                           page.optb_AimingToggle.Click();
+                           EXPECT_EQ(Value("MouseAiming"), 0);
+                           page.optb_AimingMomentary.Click();
+                           page.combo_XAxis.Select(1);
+                           SendMessageW(page.hwnd(), WM_COMMAND,
+                                        MAKEWPARAM(page.combo_XAxis.id(), CBN_SELCHANGE),
+                                        reinterpret_cast<LPARAM>(page.combo_XAxis.hwnd()));
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(unknownSelection, -1);  // an empty function selects nothing
+  EXPECT_EQ(Value("MouseAiming"), 1);
+  EXPECT_EQ(Text1("MouseAnalogAxes0"), "analog_strafing");
+  EXPECT_EQ(Text1("MouseAnalogAxes1"), "");
+}
+
+TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresFire) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> items;
+  int selected = -1;
+  bool listFocused = false, gridFocused = false;
+  int row = -1;
+  std::wstring cell;
+  ASSERT_TRUE(OpenSetup(
+      Join({{WhenOpen(), SelectTab(kMousePage)},
+            {SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN)},
+            {WhenChooserOpen(TheChooser()), Do([&] {
+               tk::ListBox& list = Chooser().lb_ChooseActivity;
+               for (int i = 0; i < list.Count(); ++i) items.push_back(list.ItemText(i));
+               selected = list.Selected();
+               listFocused = list.HasFocus();
+               EXPECT_FALSE(IsWindowEnabled(Form().hwnd()));
+             }),
+             AcceptItem(TheChooser(), kFireItem), WhenChooserClosed(TheChooser()), Do([&] {
+               gridFocused = Page().grid_Click.HasFocus();
+               row = Page().grid_Click.CurrentRow();
+               cell = Page().grid_Click.CellText(1, 0);
+             }),
+             PressKey(VK_ESCAPE)}})));
+  ASSERT_EQ(items.size(), 43u);
+  EXPECT_EQ(items[0], L"");
+  EXPECT_EQ(items[1], L"Вперед");
+  EXPECT_EQ(items[42], L"Предыдущее оружие");
+  EXPECT_EQ(items[kFireItem], L"Огонь");
+  EXPECT_EQ(selected, 0);
+  EXPECT_TRUE(listFocused);
+  EXPECT_TRUE(gridFocused);
+  EXPECT_EQ(row, 1);
+  EXPECT_EQ(cell, L"Огонь");
+  EXPECT_EQ(Text1("MouseButton2"), "Fire");
+  EXPECT_EQ(Text1("MouseButton0"), "Fire");  // one activity may serve two buttons
+  EXPECT_TRUE(ChooseActivityDialog::chosenFlag);
+}
+
+TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
+  WriteConfig([] { SetText1("MouseButtonClicked2", "Jump"); });
+  ASSERT_TRUE(StartShell());
+  std::wstring before, after;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage),
+                         Do([&] { before = Page().grid_DoubleClick.CellText(1, 0); }),
+                         DoubleClickCell(DoubleClickGrid(), 1, 0), WhenChooserOpen(TheChooser()),
+                         AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()),
+                         Do([&] { after = Page().grid_DoubleClick.CellText(1, 0); }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(before, L"Прыгнуть");
+  EXPECT_EQ(after, L"");
+  EXPECT_EQ(Text1("MouseButtonClicked2"), "");
+}
+
+// Cancel, Esc and the close box, each with another item than the first selected.
+TEST_F(MousePageTest, CancelEscAndTheCloseBoxChangeNothing) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  std::vector<bool> flags;
+  auto open = [&] {
+    return std::vector<ModalStep>{DoubleClickCell(ClickGrid(), 0, 0), WhenChooserOpen(TheChooser()),
+                                  Do([&] { Chooser().lb_ChooseActivity.Select(10); })};
+  };
+  auto closed = [&] {
+    return std::vector<ModalStep>{WhenChooserClosed(TheChooser()),
+                                  Do([&] { flags.push_back(ChooseActivityDialog::chosenFlag); })};
+  };
+  ASSERT_TRUE(
+      OpenSetup(Join({{WhenOpen(), SelectTab(kMousePage)},
+                      open(),
+                      {Do([&] { Chooser().cb_Cancel.Click(); })},
+                      closed(),
+                      open(),
+                      {PressKey(VK_ESCAPE)},
+                      closed(),
+                      open(),
+                      {Do([&] { PostMessageW(Chooser().hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); })},
+                      closed(),
+                      {Do([&] { EXPECT_EQ(Page().grid_Click.CellText(0, 0), L"Огонь"); }),
+                       PressKey(VK_ESCAPE)}})));
+  EXPECT_THAT(flags, ::testing::ElementsAre(false, false, false));
+  EXPECT_EQ(Text1("MouseButton0"), "Fire");
+  EXPECT_TRUE(boxes.shown.empty());  // nothing changed, nothing to save
+}
+
+TEST_F(MousePageTest, TheResetRestoresTheMouseEntriesOnly) {
+  WriteConfig([] {
+    SetValue("MouseSensitivity", 5000);
+    SetValue("MouseAiming", 1);
+    SetText1("MouseButton0", "Jump");
+    SetText1("MouseDigitalAxes0_1", "Run");
+    SetText1("MouseAnalogAxes0", "analog_moving");
+    SetValue("MouseAnalogScale1", 4096);
+    SetValue("ControllerType", 2);
+    SetValue("EnableRudder", 1);
+    SetText1("JoystickButton0", "Jump");
+    SetText1("GamePadDigitalAxes0_0", "Run");
+  });
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> shown;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
+                           MouseTab& page = Page();
+                           page.cb_DefaultMouse.Click();
+                           shown = {page.grid_Click.CellText(0, 0),
+                                    page.grid_DigitalSetup.CellText(3, 0),
+                                    page.label_Sensitivity.Text(),
+                                    page.label_YScaleValue.Text(),
+                                    page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
+                                    page.optb_AimingToggle.IsChecked() ? L"toggle" : L"held"};
+                           EXPECT_EQ(page.GridPatch().Records().size(), 3u);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(shown, ::testing::ElementsAre(L"Огонь", L"", L" 1.00", L" 1.00",
+                                            L"Пропорциональный поворот", L"toggle"));
+  EXPECT_EQ(Value("MouseSensitivity"), 32768);
+  EXPECT_EQ(Text1("MouseButton0"), "Fire");
+  EXPECT_EQ(Text1("MouseDigitalAxes0_1"), "");
+  EXPECT_EQ(Value("ControllerType"), 2);
+  EXPECT_EQ(Value("EnableRudder"), 1);
+  EXPECT_EQ(Text1("JoystickButton0"), "Jump");
+  EXPECT_EQ(Text1("GamePadDigitalAxes0_0"), "Run");
+}
+
+// A hand-edited file may name something that is no activity: the lookup says so, and the cell
+// shows the name between angle brackets.
+TEST_F(MousePageTest, ANameThatIsNoActivityIsReportedAndMarked) {
+  WriteConfig([] { SetText1("MouseButton1", "Fly"); });
+  ASSERT_TRUE(StartShell());
+  std::wstring cell;
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), SelectTab(kMousePage),
+                 Do([&] { cell = Page().grid_Click.CellText(2, 0); }), PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(cell, L"<Fly>");
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, L"GetKeyDefinitonsEntry(): \"Fly\" is incorrect");
+  EXPECT_EQ(Text1("MouseButton1"), "Fly");
+}
+
+// Not run by the suite: the page and its chooser, for screenshots
+// (--gtest_also_run_disabled_tests).
+TEST_F(MousePageTest, DISABLED_ShowsThePageAndTheChooserForScreenshots) {
+  WriteConfig();
+  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), Hold(4000),
+                 PressKey(VK_RETURN), WhenChooserOpen(TheChooser()), Hold(4000),
+                 PressKey(VK_ESCAPE), WhenChooserClosed(TheChooser()), PressKey(VK_ESCAPE)}));
+}
+
+}  // namespace
