@@ -30,7 +30,10 @@ class JoystickPageTest : public ControlsPageTest {
 };
 
 TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
-  WriteConfig([] { SetValue("JoystickPort", 1); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetValue("JoystickPort", 1);
+  });
   ASSERT_TRUE(StartShell());
   std::vector<std::wstring> hat, pad, fixed, headings;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
@@ -78,7 +81,7 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
 // Column 0 is fixed text: a click there moves to column 1, and a double click there stores the
 // choice for the key of its row, the hat's down direction (button 6).
 TEST_F(JoystickPageTest, ADoubleClickInColumn0StoresForTheKeyOfItsRow) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   int column = -1;
   std::wstring cell;
@@ -97,7 +100,7 @@ TEST_F(JoystickPageTest, ADoubleClickInColumn0StoresForTheKeyOfItsRow) {
 }
 
 TEST_F(JoystickPageTest, TheRudderAndThePortsAreStored) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   std::vector<int32_t> rudder;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
@@ -119,6 +122,7 @@ TEST_F(JoystickPageTest, TheRudderAndThePortsAreStored) {
 
 TEST_F(JoystickPageTest, TheResetRestoresTheHiddenAxesAndLeavesTheMouseAlone) {
   WriteConfig([] {
+    NoSoundCard();
     SetText1("JoystickAnalogAxes2", "");
     SetText1("JoystickAnalogAxes3", "analog_turning");
     SetValue("JoystickAnalogScale0", 8192);
@@ -162,7 +166,7 @@ class KeyboardPlayerTest : public ControlsPageTest {
 };
 
 TEST_F(KeyboardPlayerTest, TheSensitivitySliderTakesOneStepRight) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   bool onSlider = false;
@@ -178,7 +182,7 @@ TEST_F(KeyboardPlayerTest, TheSensitivitySliderTakesOneStepRight) {
 }
 
 TEST_F(KeyboardPlayerTest, TheArrowChoosesTheSecondPort) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   ASSERT_TRUE(OpenSetup(
@@ -188,7 +192,7 @@ TEST_F(KeyboardPlayerTest, TheArrowChoosesTheSecondPort) {
 }
 
 TEST_F(KeyboardPlayerTest, EnterOnTheClickGridOpensTheChooserAndDownEnterTakesTheFirstActivity) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   ChooseActivityDialog* chooser = nullptr;
@@ -209,7 +213,7 @@ TEST_F(KeyboardPlayerTest, EnterOnTheClickGridOpensTheChooserAndDownEnterTakesTh
 
 // Not run by the suite: the page, for a screenshot (--gtest_also_run_disabled_tests).
 TEST_F(JoystickPageTest, DISABLED_ShowsThePageForAScreenshot) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), SelectCell(TheGrid(), 1, 1),
                          Hold(4000), PressKey(VK_ESCAPE)}));

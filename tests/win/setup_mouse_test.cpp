@@ -38,7 +38,7 @@ class MousePageTest : public ControlsPageTest {
 };
 
 TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   ASSERT_TRUE(OpenSetup(
       {WhenOpen(), SelectTab(kMousePage), Do([&] {
@@ -80,6 +80,7 @@ TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
 
 TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) {
   WriteConfig([] {
+    NoSoundCard();
     SetValue("MouseSensitivity", 1000);
     SetValue("MouseAnalogScale0", 1048576);
     SetValue("MouseAnalogScale1", 70000);
@@ -115,7 +116,10 @@ TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) 
 }
 
 TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
-  WriteConfig([] { SetText1("MouseAnalogAxes1", ""); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetText1("MouseAnalogAxes1", "");
+  });
   ASSERT_TRUE(StartShell());
   int unknownSelection = 0;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
@@ -139,7 +143,7 @@ TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
 }
 
 TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresFire) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   std::vector<std::wstring> items;
   int selected = -1;
@@ -178,7 +182,10 @@ TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresF
 }
 
 TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
-  WriteConfig([] { SetText1("MouseButtonClicked2", "Jump"); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetText1("MouseButtonClicked2", "Jump");
+  });
   ASSERT_TRUE(StartShell());
   std::wstring before, after;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage),
@@ -194,7 +201,7 @@ TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
 
 // Cancel, Esc and the close box, each with another item than the first selected.
 TEST_F(MousePageTest, CancelEscAndTheCloseBoxChangeNothing) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   std::vector<bool> flags;
   auto open = [&] {
@@ -225,6 +232,7 @@ TEST_F(MousePageTest, CancelEscAndTheCloseBoxChangeNothing) {
 
 TEST_F(MousePageTest, TheResetRestoresTheMouseEntriesOnly) {
   WriteConfig([] {
+    NoSoundCard();
     SetValue("MouseSensitivity", 5000);
     SetValue("MouseAiming", 1);
     SetText1("MouseButton0", "Jump");
@@ -264,7 +272,10 @@ TEST_F(MousePageTest, TheResetRestoresTheMouseEntriesOnly) {
 // A hand-edited file may name something that is no activity: the lookup says so, and the cell
 // shows the name between angle brackets.
 TEST_F(MousePageTest, ANameThatIsNoActivityIsReportedAndMarked) {
-  WriteConfig([] { SetText1("MouseButton1", "Fly"); });
+  WriteConfig([] {
+    NoSoundCard();
+    SetText1("MouseButton1", "Fly");
+  });
   ASSERT_TRUE(StartShell());
   std::wstring cell;
   ASSERT_TRUE(
@@ -279,7 +290,7 @@ TEST_F(MousePageTest, ANameThatIsNoActivityIsReportedAndMarked) {
 // Not run by the suite: the page and its chooser, for screenshots
 // (--gtest_also_run_disabled_tests).
 TEST_F(MousePageTest, DISABLED_ShowsThePageAndTheChooserForScreenshots) {
-  WriteConfig();
+  WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
   ASSERT_TRUE(
       OpenSetup({WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), Hold(4000),
