@@ -30,7 +30,13 @@ voltrane_wine_env() {
 # written next to the prefix.
 voltrane_start_xvfb() {
   local file=$WINEPREFIX.display
-  if [ -f "$file" ] && xdpyinfo -display "$(cat "$file")" >/dev/null 2>&1; then return; fi
+  local size=${VOLTRANE_SCREEN:-1024x768x24}
+  size=${size%x*}
+  # The display must still be ours: another run may have taken its number since, at another size.
+  if [ -f "$file" ] &&
+    xdpyinfo -display "$(cat "$file")" 2>/dev/null | grep -q "dimensions: *${size} pixels"; then
+    return
+  fi
   local n
   for n in $(seq 91 120); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
