@@ -33,10 +33,10 @@ voltrane_start_xvfb() {
   local size=${VOLTRANE_SCREEN:-1024x768x24}
   size=${size%x*}
   # The display must still be ours: another run may have taken its number since, at another size.
-  if [ -f "$file" ] &&
-    xdpyinfo -display "$(cat "$file")" 2>/dev/null | grep -q "dimensions: *${size} pixels"; then
-    return
-  fi
+  # (The whole answer is read first: a pipe into grep -q fails under pipefail.)
+  local answer=
+  if [ -f "$file" ]; then answer=$(xdpyinfo -display "$(cat "$file")" 2>/dev/null || true); fi
+  if [[ $answer =~ dimensions:\ +${size}\ pixels ]]; then return; fi
   local n
   for n in $(seq 91 120); do
     if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
