@@ -54,7 +54,6 @@ class SetupForm : public tk::Form {
       if (auto* tab = dynamic_cast<Tab*>(page.get())) return tab;
     return nullptr;
   }
-  const SetupContext& Context() const { return context_; }
   HICON PageIcon(int index) const { return pageIcons_[size_t(index)].get(); }
   HICON WindowIcon() const { return windowIcon_.get(); }
   const SetupAnimation& Animation() const { return animation_; }

@@ -22,7 +22,6 @@ class ListBox : public Control {
   std::wstring ItemText(int index) const;
   // Selects the first item that carries the value; false (and no selection) when none does.
   bool SelectByValue(LPARAM value);
-  int TopIndex() const { return int(Send(LB_GETTOPINDEX)); }
 
   bool DecodeCommand(int code) override;
 };

@@ -6,15 +6,9 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+#include "toolkit/text.h"
 
-std::string Utf8(const std::wstring& text) {
-  int n =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), n, nullptr, nullptr);
-  return out;
-}
+namespace {
 
 std::wstring OwnPath() {
   wchar_t path[MAX_PATH] = {};
@@ -40,9 +34,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::wstring program = OwnPath();
   FILE* log = _wfopen(LogPath(program).c_str(), L"ab");
   if (!log) return 1;
-  std::fprintf(log, "started=%s\n", Utf8(program).c_str());
-  std::fprintf(log, "commandline=%s\n", Utf8(GetCommandLineW()).c_str());
-  std::fprintf(log, "cwd=%s\n", Utf8(CurrentFolder()).c_str());
+  std::fprintf(log, "started=%s\n", tk::Narrow(program).c_str());
+  std::fprintf(log, "commandline=%s\n", tk::Narrow(GetCommandLineW()).c_str());
+  std::fprintf(log, "cwd=%s\n", tk::Narrow(CurrentFolder()).c_str());
   std::fprintf(log, "priority_class=0x%lX\n", GetPriorityClass(GetCurrentProcess()));
   std::fclose(log);
   return 0;
