@@ -9,7 +9,7 @@ voltrane_wine_env() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [ -z "${DISPLAY:-}" ]; then voltrane_start_xvfb; fi
+    if [ -z "${DISPLAY:-}" ]; then voltrane_start_xvfb || exit 1; fi
     if [ ! -f "$WINEPREFIX/.voltrane-ready" ]; then
       DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} wineboot -i >/dev/null 2>&1 || true
       wineserver -w
@@ -37,10 +37,15 @@ voltrane_start_xvfb() {
   local answer=
   if [ -f "$file" ]; then answer=$(xdpyinfo -display "$(cat "$file")" 2>/dev/null || true); fi
   if [[ $answer =~ dimensions:\ +${size}\ pixels ]]; then return; fi
-  local n
-  for n in $(seq 91 120); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then break; fi
+  # The first free display number; with none free, no display of another run is borrowed.
+  local n found=
+  for n in $(seq 91 299); do
+    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then found=1 && break; fi
   done
+  if [ -z "$found" ]; then
+    echo "wine-env: no free X display number in :91 to :299" >&2
+    return 1
+  fi
   Xvfb ":$n" -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp >/dev/null 2>&1 9>&- &
   echo $! >"$WINEPREFIX.xvfb-pid"
   local i
