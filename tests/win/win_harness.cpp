@@ -80,9 +80,12 @@ void ScratchFolder::Write(const std::wstring& name, const std::string& bytes) co
   CloseHandle(f);
 }
 
+// Shares writing too: a program under test may be appending to the file at that moment, and
+// must not find it locked by the test that watches it.
 std::string ScratchFolder::Read(const std::wstring& name) const {
-  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         0, nullptr);
+  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return {};
   std::string bytes(GetFileSize(f, nullptr), '\0');
   DWORD read = 0;
