@@ -7,9 +7,12 @@ setlocal
 set "KEY=HKCU\SOFTWARE\Kestrelwood\Voltrane"
 set "FOLDER=%~dp0"
 set "FOLDER=%FOLDER:~0,-1%"
-reg add "%KEY%" /v "Main Folder" /t REG_SZ /d "%FOLDER%" /f >nul || goto failed
-reg query "%KEY%" /v "Cfg Name" >nul 2>&1 && goto registered
-reg add "%KEY%" /v "Cfg Name" /t REG_SZ /d "voltra.cfg" /f >nul || goto failed
+reg add "%KEY%" /v "Main Folder" /t REG_SZ /d "%FOLDER%" /f >nul
+if errorlevel 1 goto failed
+reg query "%KEY%" /v "Cfg Name" >nul 2>&1
+if not errorlevel 1 goto registered
+reg add "%KEY%" /v "Cfg Name" /t REG_SZ /d "voltra.cfg" /f >nul
+if errorlevel 1 goto failed
 :registered
 echo Voltrane is registered in "%FOLDER%".
 exit /b 0

@@ -6,13 +6,7 @@
 set -euo pipefail
 zip=$1 driver_exe=$2 output=$3
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-autorun_pid=
-cleanup() {
-  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
-  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
-  rm -rf "$install"
-}
-trap cleanup EXIT
+trap end_scenario EXIT
 fail() {
   echo "FAIL: $*" >&2
   import -window root -display "$DISPLAY" "$output/failed-package.png" 2>/dev/null || true

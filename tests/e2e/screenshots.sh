@@ -6,13 +6,7 @@
 set -euo pipefail
 demo=$1 disc=$2 driver_exe=$3 output=$4
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-autorun_pid=
-cleanup() {
-  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
-  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
-  rm -rf "$install"
-}
-trap cleanup EXIT
+trap end_scenario EXIT
 fail() {
   echo "FAIL: $*" >&2
   exit 1
