@@ -65,13 +65,16 @@ sleep 2
 shot help-viewer help
 key Escape 1
 
+# The logo video, over the waiting text. Without the game program the stand-in game's
+# full-screen window cannot cover it; the launch's message boxes sit in the screen's middle.
+mv "$install/voltra.exe" "$install/voltra.exe.away"
 driver click "Игра"
 for _ in $(seq 100); do driver logo-rect >/dev/null && break; sleep 0.1; done
 sleep 2
 shot logo-video logo
+driver message-box >/dev/null || fail "no message box for the missing game"
+driver message-box >/dev/null || fail "no second message box for the missing game"
 driver escape-logo || true
-driver end-game || true
-driver wait-no-game 20000 || true
 driver wait-button "Выход" 20000 || fail "the bar is gone"
 sleep 1
 driver click "Выход"

@@ -7,7 +7,8 @@ here (this machine runs no 32-bit x86 program).
 PROGRAM is a path inside both build trees, KIND "gui" or "console". Each i686 program must be
 a PE32 program for i386 of that kind, carry its manifest (resource 1 of type 24), import from
 no DLL that its x86_64 build does not (so no runtime DLL is needed beside it), and import the
-same functions as its x86_64 build, apart from the names in ONE_ARCHITECTURE_ONLY.
+same functions as its x86_64 build, apart from the names that only one architecture has
+(I686_ONLY, X86_64_ONLY) or that it spells otherwise (X86_64_NAME_ON_I686).
 """
 import pathlib
 import sys
@@ -18,34 +19,46 @@ from pe_image import (MACHINE_AMD64, MACHINE_I386, PE32, PE32_PLUS, RT_MANIFEST,
 
 KINDS = {"gui": SUBSYSTEM_GUI, "console": SUBSYSTEM_CONSOLE}
 
-# Functions that one architecture's C runtime start-up or unwinding needs and the other's does
-# not have.
-ONE_ARCHITECTURE_ONLY = {
-    # x86_64 unwinding: table-based, through these kernel32 calls.
-    "RtlAddFunctionTable", "RtlCaptureContext", "RtlLookupFunctionEntry", "RtlVirtualUnwind",
+# The x86_64 names of functions that i686 imports under another name: the *Ptr window-long
+# calls are macros for the plain ones on i686, and the 32-bit runtime takes the 32-bit-time and
+# accessor forms of the same C runtime calls.
+X86_64_NAME_ON_I686 = {
+    "GetWindowLongPtrW": "GetWindowLongW", "SetWindowLongPtrW": "SetWindowLongW",
+    "_wfindfirst64": "_wfindfirst", "_wfindnext64": "_wfindnext", "_wutime64": "_wutime",
+    "_commode": "__p__commode", "_fmode": "__p__fmode", "_wcmdln": "__p__wcmdln",
+    "_acmdln": "__p__acmdln", "___mb_cur_max_func": "__mb_cur_max", "_setjmp": "_setjmp3",
+}
+# Functions that only one architecture's runtime calls.
+I686_ONLY = {
+    # start-up looks for a DWARF-2 unwinder DLL to register its frame tables with
+    "GetModuleHandleA", "LoadLibraryA", "FreeLibrary",
+    # the C streams as data (x86_64: __iob_func), and helpers of the 32-bit C++ runtime
+    "_iob", "atoi", "setlocale", "strchr",
+}
+X86_64_ONLY = {
+    # table-based unwinding of exceptions
+    "RtlCaptureContext", "RtlLookupFunctionEntry", "RtlUnwindEx", "RtlVirtualUnwind",
     "__C_specific_handler",
-    # i686 msvcrt start-up and exception frames.
-    "_except_handler3", "_except_handler4_common", "__dllonexit", "_onexit", "_iob",
-    "_ftol", "_ftol2", "_ftol2_sse", "_CIpow",
+    "__iob_func", "___lc_codepage_func",
 }
 
 
-def normalise(imports):
+def normalise(imports, renames=None):
     """DLL names compare without case, as Windows loads them."""
     result = {}
     for dll, names in imports.items():
-        result.setdefault(dll.lower(), set()).update(names)
+        result.setdefault(dll.lower(), set()).update((renames or {}).get(n, n) for n in names)
     return result
 
 
 def compare_imports(name, wide, narrow):
     """Problems of the i686 imports (narrow) against the x86_64 ones (wide)."""
-    wide, narrow = normalise(wide), normalise(narrow)
+    wide, narrow = normalise(wide, X86_64_NAME_ON_I686), normalise(narrow)
     problems = [f"{name}: i686 imports from {dll}, which the x86_64 build does not use"
                 for dll in sorted(set(narrow) - set(wide))]
     for dll in sorted(set(narrow) | set(wide)):
-        only_narrow = narrow.get(dll, set()) - wide.get(dll, set()) - ONE_ARCHITECTURE_ONLY
-        only_wide = wide.get(dll, set()) - narrow.get(dll, set()) - ONE_ARCHITECTURE_ONLY
+        only_narrow = narrow.get(dll, set()) - wide.get(dll, set()) - I686_ONLY
+        only_wide = wide.get(dll, set()) - narrow.get(dll, set()) - X86_64_ONLY
         problems += [f"{name}: only i686 imports {dll}!{f}" for f in sorted(only_narrow)]
         problems += [f"{name}: only x86_64 imports {dll}!{f}" for f in sorted(only_wide)]
     return problems

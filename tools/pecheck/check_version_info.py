@@ -76,7 +76,8 @@ def main():
     parser.add_argument("--icon", action="append", default=[])
     parser.add_argument("programs", nargs="+")
     args = parser.parse_args()
-    problems = check(args.programs + args.icon, set(args.icon), args.version, args.company)
+    programs = list(dict.fromkeys(args.programs + args.icon))  # each once, in order
+    problems = check(programs, set(args.icon), args.version, args.company)
     for problem in problems:
         print("FAIL:", problem)
     return 1 if problems else 0
