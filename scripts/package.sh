@@ -11,7 +11,12 @@ for preset in win64 win32; do
   if [ ! -f "build/$preset/CMakeCache.txt" ]; then
     cmake --preset "$preset" >/dev/null
   fi
-  cmake --build "build/$preset" -j "$jobs" --target player_package >/dev/null
+  # The compiler's output goes to a log, shown when the build fails.
+  log=build/package/build-$preset.log
+  if ! cmake --build "build/$preset" -j "$jobs" --target player_package >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    exit 1
+  fi
   for zip in build/"$preset"/package/Voltrane-*.zip; do
     cp "$zip" build/package/
     out=build/package/$(basename "$zip")

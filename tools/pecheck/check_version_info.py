@@ -3,9 +3,9 @@
 
     check_version_info.py --version V --company TEXT [--icon PROGRAM]... PROGRAM...
 
-Each program must carry a version block in the Russian, code page 1251 string table
-"041904E3" with product "Voltrane", the company, the version as file and product version and a
-description of its own, and the translation 0x0419, 1251. A program named with --icon must have
+Each program must carry a version block, a resource in Russian, whose string table "041904E3"
+(Russian, code page 1251) holds product "Voltrane", the company, the version as file and
+product version and a description of its own, with the translation 0x0419, 1251. A program named with --icon must have
 icon group 100 first in its resources: Windows Explorer shows the first one as the program's.
 """
 import argparse
@@ -53,10 +53,14 @@ def check(programs, icon_programs, version, company):
     for path in programs:
         name = pathlib.Path(path).name
         image = PeImage(path)
-        data = image.resource(RT_VERSION, 1)
-        if data is None:
+        found = [(language, data) for kind, ident, language, data in image.resources()
+                 if kind == RT_VERSION and ident == 1]
+        if not found:
             problems.append(f"{name}: no version resource")
             continue
+        language, data = found[0]
+        if language != TRANSLATION[0]:
+            problems.append(f"{name}: version resource in language {language:#06x}")
         info = VersionInfo(data)
         problems += version_problems(name, info, version, company)
         description = info.strings.get(BLOCK, {}).get("FileDescription")

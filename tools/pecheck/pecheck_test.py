@@ -128,6 +128,27 @@ class VersionBlockTest(unittest.TestCase):
         self.assertIn("shares its description", problems[0])
 
 
+class FirstIconTest(unittest.TestCase):
+    class Groups:
+        def __init__(self, ids):
+            self.ids = ids
+
+        def resource_ids(self, kind):
+            return self.ids
+
+    def test_the_real_programs_show_icon_100(self):
+        for program in (SHELL, "autorun/autorun.exe"):
+            for arch in ("x86_64", "i686"):
+                image = PeImage(TREES[arch] / program)
+                self.assertEqual(check_version_info.icon_problems(program, image), [])
+
+    def test_another_first_icon_fails(self):
+        self.assertEqual(check_version_info.icon_problems("p", self.Groups([101, 100])),
+                         ["p: first icon group is 101, not 100"])
+        self.assertEqual(check_version_info.icon_problems("p", self.Groups([])),
+                         ["p: no icon group"])
+
+
 if __name__ == "__main__":
     TREES["x86_64"], TREES["i686"] = map(pathlib.Path, sys.argv[1:3])
     info = VersionInfo(PeImage(TREES["x86_64"] / SHELL).resource(RT_VERSION, 1))
