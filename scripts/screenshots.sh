@@ -14,5 +14,6 @@ status=0
 bash tests/e2e/screenshots.sh build/win64/demo/Voltrane build/win64/demo/Disc \
   build/win64/tests/e2e/driver.exe docs || status=$?
 WINEPREFIX=$VOLTRANE_WINEPREFIX wineserver -k 2>/dev/null || true
-if [ -f "$VOLTRANE_WINEPREFIX.xvfb-pid" ]; then kill "$(cat "$VOLTRANE_WINEPREFIX.xvfb-pid")" 2>/dev/null || true; fi
+xvfb=$VOLTRANE_WINEPREFIX.xvfb-pid
+if [ -f "$xvfb" ]; then kill "$(cat "$xvfb")" 2>/dev/null || true; fi
 exit "$status"

@@ -24,7 +24,9 @@ done
 [ -z "$(find "$root" -iname voltra.exe -o -iname setup.exe)" ] || fail "a stand-in is packed"
 
 value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"; }
-register() { (cd "$folder" && wine cmd /c register.cmd >/dev/null 2>&1) || fail "register.cmd failed"; }
+register() {
+  (cd "$folder" && wine cmd /c register.cmd >/dev/null 2>&1) || fail "register.cmd failed"
+}
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 register
 windows_folder=$(winepath -w "$folder" 2>/dev/null)
@@ -33,7 +35,7 @@ windows_folder=$(winepath -w "$folder" 2>/dev/null)
 # Run again, with a configuration name of the player's own: the name stays.
 wine reg add "$key" /v "Cfg Name" /t REG_SZ /d mine.cfg /f >/dev/null
 register
-[ "$(value "Cfg Name")" = mine.cfg ] || fail "a second run changed Cfg Name to '$(value "Cfg Name")'"
+[ "$(value "Cfg Name")" = mine.cfg ] || fail "a second run set Cfg Name to '$(value "Cfg Name")'"
 [ "$(value "Main Folder")" = "$windows_folder" ] || fail "a second run changed Main Folder"
 
 # The packed voltcfg.exe answers --help, and gives the defaults the shell must write.

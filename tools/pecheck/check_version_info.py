@@ -5,8 +5,9 @@
 
 Each program must carry a version block, a resource in Russian, whose string table "041904E3"
 (Russian, code page 1251) holds product "Voltrane", the company, the version as file and
-product version and a description of its own, with the translation 0x0419, 1251. A program named with --icon must have
-icon group 100 first in its resources: Windows Explorer shows the first one as the program's.
+product version and a description of its own, with the translation 0x0419, 1251. A program
+named with --icon must have icon group 100 first in its resources: Windows Explorer shows the
+first one as the program's.
 """
 import argparse
 import pathlib

@@ -40,7 +40,8 @@ class PeImage:
         table = optional + optional_size
         self.sections = []
         for i in range(sections):
-            name, vsize, rva, rawsize, raw = struct.unpack_from("<8sIIII", self.data, table + 40 * i)
+            name, vsize, rva, rawsize, raw = struct.unpack_from("<8sIIII", self.data,
+                                                                table + 40 * i)
             self.sections.append((name.rstrip(b"\0").decode(), rva, max(vsize, rawsize), raw))
 
     def offset(self, rva):
