@@ -5,13 +5,14 @@ stripped, and its Russian read-me is code page 1251 with CR LF line ends.
     package_test.py ZIP README_SOURCE
 """
 import pathlib
-import struct
 import sys
 import unittest
 import zipfile
 
-sys.path.insert(0, str(pathlib.Path(__file__).parent))
+here = pathlib.Path(__file__).parent
+sys.path[:0] = [str(here), str(here.parent / "tools" / "pecheck")]
 import make_package  # noqa: E402
+from pe_image import PeImage  # noqa: E402
 
 ZIP = None
 README_SOURCE = None
@@ -41,10 +42,10 @@ class PackageTest(unittest.TestCase):
 
     def test_the_programs_are_stripped(self):
         for name in PROGRAMS:
-            data = self.archive.read(name)
-            header = struct.unpack_from("<I", data, 0x3C)[0]
-            symbols, count = struct.unpack_from("<II", data, header + 12)
-            self.assertEqual((symbols, count), (0, 0), name)
+            image = PeImage(name, self.archive.read(name))
+            self.assertEqual(image.symbol_count, 0, name)
+            debug = [s[0] for s in image.sections if s[0].startswith(".debug")]
+            self.assertEqual(debug, [], name)
 
     def test_the_readme_is_code_page_1251_with_cr_lf(self):
         data = self.archive.read("Voltrane/ПРОЧТИ.txt")

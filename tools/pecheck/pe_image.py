@@ -1,5 +1,6 @@
 """Reads what the project's checks need from a Windows program file: its machine, its kind
 (GUI or console), its imports and its resources, straight from the PE headers."""
+import pathlib
 import struct
 
 MACHINE_I386 = 0x14C
@@ -18,16 +19,18 @@ class PeError(Exception):
 
 
 class PeImage:
-    def __init__(self, path):
+    def __init__(self, path, data=None):
+        """The program file at path, or its bytes given as data (path then only names it)."""
         self.path = str(path)
-        with open(path, "rb") as f:
-            self.data = f.read()
+        if data is None:
+            data = pathlib.Path(path).read_bytes()
+        self.data = bytes(data)
         if self.data[:2] != b"MZ":
             raise PeError(f"{self.path}: not an MZ file")
         pe = struct.unpack_from("<I", self.data, 0x3C)[0]
         if self.data[pe:pe + 4] != b"PE\0\0":
             raise PeError(f"{self.path}: no PE header")
-        self.machine, sections, _, _, _, optional_size, self.characteristics = \
+        self.machine, sections, _, symbols, self.symbol_count, optional_size, _ = \
             struct.unpack_from("<HHIIIHH", self.data, pe + 4)
         optional = pe + 24
         self.magic = struct.unpack_from("<H", self.data, optional)[0]
@@ -42,7 +45,11 @@ class PeImage:
         for i in range(sections):
             name, vsize, rva, rawsize, raw = struct.unpack_from("<8sIIII", self.data,
                                                                 table + 40 * i)
-            self.sections.append((name.rstrip(b"\0").decode(), rva, max(vsize, rawsize), raw))
+            name = name.rstrip(b"\0").decode()
+            if name.startswith("/"):  # a long name, in the string table after the symbols
+                at = symbols + 18 * self.symbol_count + int(name[1:])
+                name = self.data[at:self.data.index(b"\0", at)].decode()
+            self.sections.append((name, rva, max(vsize, rawsize), raw))
 
     def offset(self, rva):
         for _, start, size, raw in self.sections:
