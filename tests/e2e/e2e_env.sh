@@ -11,6 +11,13 @@ install=$(mktemp -d)
 
 # What the scenarios share. They set demo, driver_exe and output first, and define fail.
 shell_pid=
+autorun_pid=
+# Ends what a scenario started and removes its scratch folder (trap end_scenario EXIT).
+end_scenario() {
+  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
+  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
+  rm -rf "$install"
+}
 # A copy of the demo installation, without what earlier runs left in it.
 copy_demo() {
   cp -r "$demo/." "$install/"
