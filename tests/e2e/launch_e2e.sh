@@ -216,6 +216,28 @@ case "$scenario" in
     driver wait-no-game 20000 || fail "the game did not end"
     exit_shell
     ;;
+  hostile-cfg-name)
+    # A name that leaves the folder: at start no file outside it and no message in the way of
+    # the bar; at launch the clean-up removes nothing, as none of the files is the named one.
+    parent=$(dirname "$install")
+    [ ! -e "$parent/up.cfg" ] || fail "$parent/up.cfg exists already"
+    printf '[Setup]\r\n' >"$install/a.cfg"
+    register '..\up.cfg'
+    start_shell
+    wait_bar
+    driver no-message-box 1000 || fail "a message box at start"
+    if [ -e "$parent/up.cfg" ]; then
+      rm -f "$parent/up.cfg"
+      fail "the start-up check wrote outside the folder"
+    fi
+    driver click "Игра"
+    wait_starts 1
+    [ -f "$install/a.cfg" ] || fail "the clean-up removed a.cfg"
+    expect_logged cfg_name '..\up.cfg'
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
+    exit_shell
+    ;;
   *)
     fail "unknown scenario $scenario"
     ;;

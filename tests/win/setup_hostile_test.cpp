@@ -241,6 +241,31 @@ TEST_F(HostileSetupTest, ATenMegabyteOneLineFileOpensTheDialogAndStaysUntouched)
   EXPECT_EQ(install.Read(kCfgName).size(), huge.size());
 }
 
+// Without the media folder: each missing file is named once where it is needed, and the bar
+// and the dialog work without sounds and icons.
+TEST_F(HostileSetupTest, WithoutTheKzRFolderEachMissingFileIsNamedAndEverythingWorks) {
+  WriteConfig(NoSoundCard);
+  for (int i = 1; i <= 4; ++i)
+    DeleteFileW(install.Join(L"KzR\\g_spd" + std::to_wstring(i) + L".ico").c_str());
+  ASSERT_TRUE(RemoveDirectoryW(install.Join(L"KzR").c_str()));
+  omitted = {L"flag.wav", L"swith.wav", L"logo.wav"};
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> atStart;
+  for (const auto& shown : boxes.shown) atStart.push_back(shown.text);
+  EXPECT_THAT(atStart, ::testing::UnorderedElementsAre(L"Cannot open the 'KzR\\logo.wav' file",
+                                                       L"Cannot open the 'KzR\\swith.wav' file",
+                                                       L"Cannot open the 'KzR\\flag.wav' file"));
+  boxes.shown.clear();
+  bool open = false;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), Do([&] { open = IsWindowVisible(Form().hwnd()); }), PressKey(VK_ESCAPE)}));
+  EXPECT_TRUE(open);
+  ASSERT_EQ(boxes.shown.size(), 4u);
+  EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\g_spd1.ico' file");
+  EXPECT_EQ(boxes.shown[3].text, L"Cannot open the 'KzR\\g_spd4.ico' file");
+  EXPECT_TRUE(BarVisible());
+}
+
 // The keyboard alone: Ctrl+PgUp to the System page, Tab to the switch, Space, Shift+Tab into
 // the name, a name that leaves the folder, Tab: refused and back in the box; Esc: refused
 // again; a good name, Esc: closed, with that name stored.
