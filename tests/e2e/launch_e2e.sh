@@ -182,13 +182,7 @@ case "$scenario" in
     # Save: Tab to the resolution, Right to 800 x 600, Esc, Yes.
     driver click "Настройка"
     driver wait-page 102 >/dev/null || fail "the setup dialog did not open"
-    xdotool key Tab
-    sleep 0.3
-    xdotool key Right
-    sleep 0.3
-    xdotool key Escape
-    box=$(driver message-box 10000) || fail "no save question"
-    [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
+    tab_right_escape_save
     grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" || fail "ScreenWidth 800 was not saved"
     # Load: the next opening shows what was saved, and closing asks nothing.
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"

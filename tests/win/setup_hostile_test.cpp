@@ -61,6 +61,10 @@ class HostileSetupTest : public SetupTest {
     folder.pop_back();
     return folder;
   }
+  // The ScreenWidth the opened dialog shows (the current tables).
+  static ModalStep ReadScreenWidth(int& width) {
+    return Do([&width] { width = KzSetupSection::GetScreen_SetupEntry("ScreenWidth")->value; });
+  }
   ModalStep ChangeScreenSize() {
     return Do([this] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); });
   }
@@ -153,9 +157,8 @@ TEST_F(HostileSetupTest, ACfgNameWithAFolderPartAWildcardOrADeviceIsNeverUsed) {
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   int width = 0;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { width = KzSetupSection::GetScreen_SetupEntry("ScreenWidth")->value; }),
-       ChangeScreenSize(), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), ReadScreenWidth(width), ChangeScreenSize(), PressKey(VK_ESCAPE)}));
   const std::string after = install.Read(outside);
   DeleteFileW(install.Join(outside).c_str());
   EXPECT_EQ(width, 640);
@@ -196,9 +199,8 @@ TEST_F(HostileSetupTest, AFileHeldOpenWithoutSharingIsReportedAndKeptWhole) {
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   int width = 0;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { width = KzSetupSection::GetScreen_SetupEntry("ScreenWidth")->value; }),
-       ChangeScreenSize(), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), ReadScreenWidth(width), ChangeScreenSize(), PressKey(VK_ESCAPE)}));
   CloseHandle(held);
   EXPECT_EQ(width, 640);
   ASSERT_EQ(boxes.shown.size(), 3u);
@@ -210,10 +212,7 @@ TEST_F(HostileSetupTest, AFileHeldOpenWithoutSharingIsReportedAndKeptWhole) {
   EXPECT_FALSE(install.Exists(L"voltrane.cfg.tmp"));
   // Free again, it loads as it was.
   int widthAfter = 0;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           widthAfter = KzSetupSection::GetScreen_SetupEntry("ScreenWidth")->value;
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetup({WhenOpen(), ReadScreenWidth(widthAfter), PressKey(VK_ESCAPE)}));
   EXPECT_EQ(widthAfter, 1024);
   EXPECT_EQ(boxes.shown.size(), 3u);
 }
