@@ -182,7 +182,13 @@ case "$scenario" in
     # Save: Tab to the resolution, Right to 800 x 600, Esc, Yes.
     driver click "Настройка"
     driver wait-page 102 >/dev/null || fail "the setup dialog did not open"
+    sleep 0.5  # the dialog takes the keyboard focus once it is shown
     tab_right_escape_save
+    # The answer reaches the shell after the driver has pressed it: the file follows.
+    for _ in $(seq 50); do
+      grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" && break
+      sleep 0.2
+    done
     grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" || fail "ScreenWidth 800 was not saved"
     # Load: the next opening shows what was saved, and closing asks nothing.
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"
