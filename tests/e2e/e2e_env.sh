@@ -36,3 +36,13 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+# On the open setup dialog, with the keyboard: Tab, Right, Esc; then Yes to the save question.
+tab_right_escape_save() {
+  xdotool key Tab
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Escape
+  box=$(driver message-box 10000) || fail "no save question"
+  [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
+}
