@@ -113,14 +113,21 @@ void SystemTab::RegisterNameHandlers() {
   });
 }
 
+namespace {
+// An emptied box is stored as it is: with no name, nothing is loaded, saved or cleaned up.
+bool IsStorableName(const std::string& typed) {
+  return typed.empty() || kz::IsUsableCfgName(typed);
+}
+}  // namespace
+
 // A name half typed ("my.") is not stored; the last usable one stays in "Cfg Name".
 void SystemTab::StoreTypedName() {
   const std::string typed = tk::Narrow(textb_CfgName.Text());
-  if (kz::IsUsableCfgName(typed)) StoreCfgName(typed);
+  if (IsStorableName(typed)) StoreCfgName(typed);
 }
 
 bool SystemTab::HasUnusableName() const {
-  return edited_ && hwnd() && !kz::IsUsableCfgName(tk::Narrow(textb_CfgName.Text()));
+  return edited_ && hwnd() && !IsStorableName(tk::Narrow(textb_CfgName.Text()));
 }
 
 void SystemTab::ShowStoredName() {

@@ -321,6 +321,24 @@ TEST_F(HostileSetupTest, TheSystemPageRefusesATypedNameThatLeavesTheFolderAndKee
   EXPECT_EQ(CurrentCfgName(), "мой.cfg");
 }
 
+// An emptied box is no refusal: the name is stored empty at once and the dialog closes.
+TEST_F(HostileSetupTest, AnEmptiedNameBoxStoresAnEmptyNameWithoutAMessage) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  std::optional<std::wstring> storedAtOnce;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
+                           SystemTab& page = *Form().FindPage<SystemTab>();
+                           page.checkbox_NameChangeEnabled.Click();
+                           page.textb_CfgName.SetText(L"");
+                           storedAtOnce = RegistryCfgName();
+                         }),
+                         PressKey(VK_TAB), Hold(100), PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(storedAtOnce, std::optional<std::wstring>(L""));
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(RegistryCfgName(), std::optional<std::wstring>(L""));
+  EXPECT_EQ(CurrentCfgName(), "");
+}
+
 // The close box is refused the same way; a name box the player switched off gets the stored
 // name back and lets the dialog close.
 TEST_F(HostileSetupTest, TheCloseBoxKeepsABadNameOutAndASwitchedOffBoxTakesTheStoredName) {
