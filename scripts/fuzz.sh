@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Long runs of the configuration library's fuzz targets, one after another at the lowest
+# Long runs of the configuration library's fuzz targets, one after another at a lower
 # priority, so that a shared machine stays usable.
 #   scripts/fuzz.sh [TARGET] [RUNS]
 # TARGET: scan_line, read_config, autoexec, detlog, or all (the default); RUNS: new inputs per
@@ -25,7 +25,7 @@ for name in "${targets[@]}"; do
   log=build/fuzz/long/$name.log
   echo "== $name: $runs runs, log $log"
   # shellcheck disable=SC2086
-  nice -n 19 tests/fuzz/run_target.sh "build/fuzz/tests/fuzz/${name}_fuzz" "$runs" \
+  nice tests/fuzz/run_target.sh "build/fuzz/tests/fuzz/${name}_fuzz" "$runs" \
     "build/fuzz/long/$name" ${FUZZ_OPTIONS:-} >"$log" 2>&1 || status=1
   grep -E '^(Done|stat::number_of_executed_units|stat::average_exec_per_sec)' "$log" || true
   grep -E '^#[0-9]+ +DONE|cov:' "$log" | tail -1
