@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "config/seams.h"
 
@@ -46,7 +48,10 @@ class ScratchFolder {
     Require(mkdtemp(pattern) != nullptr, "scratch folder created");
     path_ = pattern;
   }
-  ~ScratchFolder() { std::system(("rm -rf '" + path_ + "'").c_str()); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
   const std::string& Path() const { return path_; }
   std::string File(const std::string& name) const { return path_ + "/" + name; }
 
