@@ -65,12 +65,16 @@ constexpr const char* kReadBinary = "rb";
 constexpr const char* kWriteBinary = "wb";
 #endif
 
-bool WriteAll(const std::string& path, std::string_view bytes) {
-  std::FILE* file = Open(path, kWriteBinary);
+WriteSteps*& InstalledSteps() {
+  static WriteSteps* installed = nullptr;
+  return installed;
+}
+
+bool WriteTemporary(WriteSteps& steps, const std::string& path, std::string_view bytes) {
+  std::FILE* file = steps.Create(path);
   if (!file) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = FlushToDisk(file) && ok;
-  return std::fclose(file) == 0 && ok;
+  const bool written = steps.Write(file, bytes) && steps.Flush(file);
+  return steps.Close(file) && written;
 }
 
 }  // namespace
@@ -87,17 +91,46 @@ std::FILE* OpenForReading(const std::string& path) {
 
 std::string TemporaryNameFor(const std::string& path) { return path + ".tmp"; }
 
+std::FILE* WriteSteps::Create(const std::string& path) { return Open(path, kWriteBinary); }
+
+bool WriteSteps::Write(std::FILE* file, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+}
+
+bool WriteSteps::Flush(std::FILE* file) { return FlushToDisk(file); }
+
+bool WriteSteps::Close(std::FILE* file) { return std::fclose(file) == 0; }
+
+// On Windows the library's rename is MoveFileExW with MOVEFILE_REPLACE_EXISTING.
+bool WriteSteps::Replace(const std::string& from, const std::string& to) {
+  std::error_code error;
+  std::filesystem::rename(FsPath(from), FsPath(to), error);
+  return !error;
+}
+
+void WriteSteps::Remove(const std::string& path) {
+  std::error_code error;
+  std::filesystem::remove(FsPath(path), error);
+}
+
+WriteSteps& CurrentWriteSteps() {
+  static WriteSteps platform;
+  return InstalledSteps() ? *InstalledSteps() : platform;
+}
+
+WriteSteps* InstallWriteSteps(WriteSteps* steps) {
+  WriteSteps* previous = InstalledSteps();
+  InstalledSteps() = steps;
+  return previous;
+}
+
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   if (path.empty() || IsReadOnly(path)) return false;
+  WriteSteps& steps = CurrentWriteSteps();
   const std::string temporary = TemporaryNameFor(path);
-  std::error_code error;
-  if (!WriteAll(temporary, bytes)) {
-    std::filesystem::remove(FsPath(temporary), error);
-    return false;
-  }
-  std::filesystem::rename(FsPath(temporary), FsPath(path), error);
-  if (!error) return true;
-  std::filesystem::remove(FsPath(temporary), error);
+  if (WriteTemporary(steps, temporary, bytes) && steps.Replace(temporary, path)) return true;
+  // Whatever step failed, the half-written file must not stay beside the configuration.
+  steps.Remove(temporary);
   return false;
 }
 

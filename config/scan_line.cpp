@@ -29,7 +29,7 @@ int32_t Shift(int32_t value, unsigned base, unsigned digit) {
 
 KzScanLine::KzScanLine(const char* text, int hexMode) : hexMode_(hexMode) {
   const size_t length = text ? strnlen(text, kLineLimit) : 0;
-  std::memcpy(line_, text, length);
+  if (length) std::memcpy(line_, text, length);  // a null text may not even be copied from
   line_[length] = kEndMarker;
   std::memset(line_ + length + 1, 0, sizeof line_ - length - 1);
   token_[0] = 0;

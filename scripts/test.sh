@@ -15,8 +15,8 @@ end_wine() {
   done
 }
 trap end_wine EXIT
-# One CTest tree over both builds, so that one summary closes the run.
+# One CTest tree over the builds, so that one summary closes the run.
 cat >build/CTestTestfile.cmake <<'CTEST'
-subdirs("native" "win64")
+subdirs("native" "win64" "fuzz")
 CTEST
 ctest --test-dir build --output-on-failure --timeout 300 "$@"

@@ -1,0 +1,2 @@
+SET PATH=C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;C:\X;
+SET BLASTER=A22222222222222222222 I999999999999999

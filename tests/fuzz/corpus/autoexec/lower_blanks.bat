@@ -1,0 +1,1 @@
+set blaster = a220 i5
