@@ -100,7 +100,7 @@ run() {
 echo "Warming up..."
 run warm-up "$shell" wait:button-bar >/dev/null
 run warm-up "$floor_window" wait:first-paint >/dev/null
-run warm-up "$floor_tabs" wait:first-paint >/dev/null
+run warm-up "$floor_tabs pages" wait:first-paint sleep:500 click:103 wait:dialog-idle >/dev/null
 sed -i '/,warm-up,/d' "$samples"
 
 echo "Start-up and setup dialog, $reps repetitions..."
@@ -108,6 +108,8 @@ for i in $(seq 1 "$reps"); do
   run floor "$floor_window" wait:first-paint=first-paint sleep:500 peak=peak-working-set
   run shell "$shell" wait:first-paint=first-paint wait:button-bar=button-bar
   run floor "$floor_tabs" wait:first-paint sleep:500 click:103 wait:dialog-idle=setup-open
+  run floor-pages "$floor_tabs pages" wait:first-paint sleep:500 click:103 \
+    wait:dialog-idle=setup-open
   run shell "$shell" wait:button-bar sleep:500 click:103 wait:dialog-idle=setup-open \
     sleep:500 peak=peak-working-set
 done
