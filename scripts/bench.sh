@@ -33,7 +33,8 @@ sample() { echo "$1,$2,$3" >>"$samples"; }
 
 # --- Footprint on disk: stripped copies -----------------------------------------------------
 stripped_size() {
-  local strip=$1 file=$2 copy=$out/stripped-$(basename "$file")
+  local strip=$1 file=$2
+  local copy=$out/stripped-$(basename "$file")
   "$strip" -o "$copy" "$file"
   stat -c %s "$copy"
 }
