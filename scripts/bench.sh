@@ -48,7 +48,7 @@ sample size voltcfg-native "$(stripped_size strip build/native/tools/voltcfg/vol
 sample size floor_window.exe-x86_64 "$(stripped_size x86_64-w64-mingw32-strip $w64/bench/floor_window.exe)"
 
 # --- Configuration, natively -----------------------------------------------------------------
-build/native/bench/config_timing "$out/work-native/" "$reps" | while IFS=, read -r op us _; do
+build/native/bench/config_timing "$out/work-native/" "$reps" | while IFS=, read -r op us; do
   sample config "$op-native" "$us"
 done
 
@@ -81,9 +81,13 @@ run() {
   local variant=$1 command=$2
   shift 2
   local steps=() names=() word
+  # One name per step that prints a figure (wait, cpu, peak); empty when it is not recorded.
   for word in "$@"; do
     steps+=("${word%%=*}")
-    if [[ $word == *=* ]]; then names+=("${word#*=}"); fi
+    case $word in
+      *=*) names+=("${word#*=}") ;;
+      wait:* | cpu:* | peak) names+=("") ;;
+    esac
   done
   local answer
   answer=$(wine "$probe" "$command" "${steps[@]}" 2>/dev/null </dev/null | tr -d '\r') || {
@@ -93,7 +97,7 @@ run() {
   local i=0 line
   while read -r _ value; do
     [ -n "$value" ] || continue
-    sample "${names[$i]}" "$variant" "$value"
+    if [ -n "${names[$i]:-}" ]; then sample "${names[$i]}" "$variant" "$value"; fi
     i=$((i + 1))
   done <<<"$answer"
 }
@@ -102,7 +106,6 @@ echo "Warming up..."
 run warm-up "$shell" wait:button-bar >/dev/null
 run warm-up "$floor_window" wait:first-paint >/dev/null
 run warm-up "$floor_tabs pages" wait:first-paint sleep:500 click:103 wait:dialog-idle >/dev/null
-sed -i '/,warm-up,/d' "$samples"
 
 echo "Start-up and setup dialog, $reps repetitions..."
 for i in $(seq 1 "$reps"); do
@@ -115,16 +118,59 @@ for i in $(seq 1 "$reps"); do
     sleep:500 peak=peak-working-set
 done
 
+# CPU nanoseconds that the process has spent so far, all its threads, as the host counts them
+# (Wine answers 0 for another process's GetProcessTimes).
+cpu_ns() {
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {print sum + 0}'
+}
+# The host's process id of the running setupshell.exe (not the probe, whose command line names
+# it too).
+shell_pid() {
+  local pid command
+  for pid in $(pgrep -f 'setupshell\.exe'); do
+    command=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null || true)
+    if [[ ${command%% *} == *setupshell.exe ]]; then
+      echo "$pid"
+      return
+    fi
+  done
+}
+# CPU milliseconds of the shell over 20 s, once the probe has printed the moment given:
+#   idle_cpu METRIC MOMENT COMMAND_LINE STEP...
+idle_cpu() {
+  local metric=$1 moment=$2 command=$3
+  shift 3
+  local log=$out/idle.log
+  wine "$probe" "$command" "$@" sleep:26000 >"$log" 2>/dev/null </dev/null &
+  local probe_job=$! i
+  for i in $(seq 1 600); do
+    if grep -q "^wait:$moment " "$log" 2>/dev/null; then break; fi
+    sleep 0.1
+  done
+  sleep 2
+  local pid before after
+  pid=$(shell_pid)
+  if [ -n "$pid" ]; then
+    before=$(cpu_ns "$pid")
+    sleep 20
+    after=$(cpu_ns "$pid")
+    sample "$metric" shell "$(awk -v a="$after" -v b="$before" 'BEGIN {printf "%.1f", (a - b) / 1e6}')"
+  else
+    echo "idle CPU: no setupshell.exe process found" >&2
+  fi
+  wait "$probe_job" || true
+}
+
 echo "Idle CPU, $idle_reps windows of 20 s each way..."
 for i in $(seq 1 "$idle_reps"); do
   # Any argument starts the game right after start-up; the shell then waits in the background.
-  run shell "$shell play" wait:button-bar sleep:3000 cpu:20000=idle-cpu-game
-  run shell "$shell" wait:button-bar click:103 wait:dialog-idle sleep:1000 cpu:20000=idle-cpu-setup
+  idle_cpu idle-cpu-game button-bar "$shell play" wait:button-bar
+  idle_cpu idle-cpu-setup dialog-idle "$shell" wait:button-bar click:103 wait:dialog-idle
 done
 
 echo "Configuration under Wine..."
 wine $w64/bench/config_timing.exe "$(win "$out/work-wine")\\" "$reps" 2>/dev/null </dev/null |
-  tr -d '\r' | while IFS=, read -r op us _; do sample config "$op-wine" "$us"; done
+  tr -d '\r' | while IFS=, read -r op us; do sample config "$op-wine" "$us"; done
 
 python3 bench/report.py "$samples" "$out/results.md" "$out/results.csv"
 cat "$out/results.md"

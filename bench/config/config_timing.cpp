@@ -1,9 +1,10 @@
 // Loading and saving the default configuration file, against the obvious alternatives on the
 // same file: inih's parser (natively) and GetPrivateProfileStringW reading every key of the
-// file (on Windows). Medians over repetitions, because a shared machine drifts.
+// file (on Windows), a plain write and WritePrivateProfileStringW for the saving.
 //   config_timing FOLDER [REPETITIONS]
-// FOLDER (ending in a separator) receives the default file "voltra.cfg" and "saved.cfg".
-// Prints CSV lines: operation,microseconds per operation (median),repetitions.
+// FOLDER (ending in a separator) receives the default file "voltra.cfg" and the written files.
+// Prints CSV lines, one per repetition: operation,microseconds per operation. The bench takes
+// their median, because a shared machine drifts.
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -12,7 +13,6 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "config/config_writer.h"
 #include "config/seams.h"
@@ -50,24 +50,19 @@ Folder folder;
 Silent complaints;
 Key key;
 
-// Microseconds per call of the operation: the median of the repetitions, each of which times
-// `calls` calls in a row.
-double MedianMicroseconds(int repetitions, int calls, const std::function<void()>& operation) {
-  std::vector<double> times;
+int repetitions = 11;
+
+// Prints the microseconds per call of each repetition, each of which times `calls` calls in a
+// row.
+void Time(const char* name, int calls, const std::function<void()>& operation) {
   operation();  // the file in the cache, the code paged in
   for (int r = 0; r < repetitions; ++r) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < calls; ++i) operation();
     const std::chrono::duration<double, std::micro> spent =
         std::chrono::steady_clock::now() - start;
-    times.push_back(spent.count() / calls);
+    std::printf("%s,%.3f\n", name, spent.count() / calls);
   }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-void Print(const char* operation, double microseconds, int repetitions) {
-  std::printf("%s,%.3f,%d\n", operation, microseconds, repetitions);
 }
 
 // The floor of a save: the same bytes written to a file, without the flush to the disk and
@@ -127,7 +122,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: config_timing FOLDER [REPETITIONS]\n");
     return 2;
   }
-  const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 11;
+  if (argc > 2) repetitions = std::max(1, std::atoi(argv[2]));
   folder.dir = argv[1];
   kz::InstalledSeams() = {&folder, &complaints, &key, nullptr};
   KzSetupSection::SetDefaults(nullptr, nullptr);
@@ -136,34 +131,24 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "config_timing: cannot write %s\n", path.c_str());
     return 2;
   }
-  Print("LoadConfig", MedianMicroseconds(repetitions, 200, [] { KzSetupSection::LoadConfig(); }),
-        repetitions);
+  Time("LoadConfig", 200, [] { KzSetupSection::LoadConfig(); });
   if (complaints.shown) {
     std::fprintf(stderr, "config_timing: the default file was not accepted\n");
     return 1;
   }
   const std::string saved = folder.dir + "saved.cfg";
-  Print("SaveConfig",
-        MedianMicroseconds(repetitions, 20, [&] { KzSetupSection::SaveConfig(saved); }),
-        repetitions);
+  Time("SaveConfig", 20, [&] { KzSetupSection::SaveConfig(saved); });
   const std::string bytes = FormatConfig();
   const std::string plain = folder.dir + "plain.cfg";
-  Print("plain write",
-        MedianMicroseconds(repetitions, 20, [&] { WriteBytesPlainly(plain, bytes); }), repetitions);
+  Time("plain write", 20, [&] { WriteBytesPlainly(plain, bytes); });
 #ifdef _WIN32
   const std::wstring widePath = Wide(path);
   const std::wstring profile = Wide(folder.dir + "profile.cfg");
-  Print("WritePrivateProfileStringW",
-        MedianMicroseconds(repetitions, 5, [&] { WriteEveryKeyWithProfileCalls(profile); }),
-        repetitions);
-  Print("GetPrivateProfileStringW",
-        MedianMicroseconds(repetitions, 5, [&] { ReadEveryKeyWithProfileCalls(widePath); }),
-        repetitions);
+  Time("WritePrivateProfileStringW", 5, [&] { WriteEveryKeyWithProfileCalls(profile); });
+  Time("GetPrivateProfileStringW", 5, [&] { ReadEveryKeyWithProfileCalls(widePath); });
 #elif defined(VOLTRANE_BENCH_INIH)
   static Kept kept;
-  Print("inih",
-        MedianMicroseconds(repetitions, 200, [&] { ini_parse(path.c_str(), KeepValue, &kept); }),
-        repetitions);
+  Time("inih", 200, [&] { ini_parse(path.c_str(), KeepValue, &kept); });
 #endif
   return 0;
 }

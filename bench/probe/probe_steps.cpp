@@ -25,11 +25,8 @@ std::optional<Step> ParseStep(const std::wstring& word) {
   const std::wstring rest = colon == std::wstring::npos ? L"" : word.substr(colon + 1);
   if (verb == L"peak" && colon == std::wstring::npos) return Step{StepKind::Peak, L"", 0};
   if (verb == L"wait" && !rest.empty()) return Step{StepKind::Wait, rest, 0};
-  const StepKind kind = verb == L"click"   ? StepKind::Click
-                        : verb == L"sleep" ? StepKind::Sleep
-                        : verb == L"cpu"   ? StepKind::Cpu
-                                           : StepKind::Peak;
-  if (kind == StepKind::Peak) return std::nullopt;
+  if (verb != L"click" && verb != L"sleep") return std::nullopt;
+  const StepKind kind = verb == L"click" ? StepKind::Click : StepKind::Sleep;
   const std::optional<int> number = Number(rest);
   if (!number) return std::nullopt;
   return Step{kind, L"", *number};

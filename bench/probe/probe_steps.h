@@ -1,5 +1,5 @@
 // The steps of one timed run of a program, as the harness writes them on the probe's command
-// line: "wait:first-paint", "click:103", "sleep:3000", "cpu:20000", "peak".
+// line: "wait:first-paint", "click:103", "sleep:3000", "peak".
 #pragma once
 
 #include <optional>
@@ -8,12 +8,12 @@
 
 namespace probe {
 
-enum class StepKind { Wait, Click, Sleep, Cpu, Peak };
+enum class StepKind { Wait, Click, Sleep, Peak };
 
 struct Step {
   StepKind kind;
   std::wstring moment;  // Wait: the moment's name
-  int number = 0;       // Click: the item number; Sleep, Cpu: milliseconds
+  int number = 0;       // Click: the item number; Sleep: milliseconds
 };
 
 // The step a word names; none when the word is not a step or its number is not a number.
