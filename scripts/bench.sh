@@ -118,10 +118,14 @@ for i in $(seq 1 "$reps"); do
     sleep:500 peak=peak-working-set
 done
 
-# CPU nanoseconds that the process has spent so far, all its threads, as the host counts them
-# (Wine answers 0 for another process's GetProcessTimes).
-cpu_ns() {
-  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {print sum + 0}'
+# CPU milliseconds (user and system) that the process has spent so far, as the host counts
+# them, in steps of the clock tick (10 ms): Wine answers 0 for another process's
+# GetProcessTimes. The process's own count keeps the time of its threads that have ended.
+cpu_ms() {
+  local stat fields
+  stat=$(cat /proc/"$1"/stat 2>/dev/null) || return 0
+  read -r -a fields <<<"${stat##*) }"
+  echo $(((fields[11] + fields[12]) * 1000 / $(getconf CLK_TCK)))
 }
 # The host's process id of the running setupshell.exe (not the probe, whose command line names
 # it too).
@@ -151,10 +155,10 @@ idle_cpu() {
   local pid before after
   pid=$(shell_pid)
   if [ -n "$pid" ]; then
-    before=$(cpu_ns "$pid")
+    before=$(cpu_ms "$pid")
     sleep 20
-    after=$(cpu_ns "$pid")
-    sample "$metric" shell "$(awk -v a="$after" -v b="$before" 'BEGIN {printf "%.1f", (a - b) / 1e6}')"
+    after=$(cpu_ms "$pid")
+    sample "$metric" shell $((after - before))
   else
     echo "idle CPU: no setupshell.exe process found" >&2
   fi
