@@ -1,9 +1,7 @@
-# Shared settings of the Windows programs: Unicode, static runtime, embedded manifest.
+# Shared settings of the Windows programs: Unicode, static runtime, embedded manifest
+# (cmake/program_resources.cmake).
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601
                         WINVER=0x0601)
-set(VOLTRANE_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/app.manifest)
-set(VOLTRANE_MANIFEST_RC ${CMAKE_BINARY_DIR}/manifest.rc)
-file(WRITE ${VOLTRANE_MANIFEST_RC} "1 24 \"${VOLTRANE_MANIFEST}\"\n")
 
 # The media stand-ins are made by the project's generator, built with the host's compiler.
 find_program(VOLTRANE_HOST_CXX NAMES g++ c++ REQUIRED)
@@ -28,10 +26,14 @@ add_custom_target(media DEPENDS ${VOLTRANE_MEDIA_STAMP})
 add_dependencies(media help_pages)
 
 # A Windows program of the project: static, with the manifest, its resources depending on the
-# generated media.
+# generated media. A program that ships (or stands in for one) gives its DESCRIPTION for its
+# version block.
 function(voltrane_windows_program target)
-  cmake_parse_arguments(ARG "CONSOLE" "" "" ${ARGN})
+  cmake_parse_arguments(ARG "CONSOLE" "DESCRIPTION;FILE_NAME" "" ${ARGN})
   target_sources(${target} PRIVATE ${VOLTRANE_MANIFEST_RC})
+  if(ARG_DESCRIPTION)
+    voltrane_version_info(${target} "${ARG_DESCRIPTION}" FILE_NAME "${ARG_FILE_NAME}")
+  endif()
   target_link_options(${target} PRIVATE -static -Wl,--gc-sections)
   if(NOT ARG_CONSOLE)
     # The GUI programs ship stripped; the console ones are tests and tools, kept debuggable.

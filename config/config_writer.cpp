@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "config/cfg_name.h"
 #include "config/default_path.h"
 #include "config/file_io.h"
 #include "config/install_settings.h"
@@ -61,8 +62,10 @@ bool CheckStartupConfig() {
   const std::string cfgName = ReadInstallValue(kCfgNameValue);
   const std::string mainFolder = ReadInstallValue(kMainFolderValue);
   // Without both values there is no file to speak of; an empty folder would otherwise put the
-  // file in the root of the current drive.
-  if (cfgName.empty() || mainFolder.empty()) return false;
+  // file in the root of the current drive. A name that is no plain file name ("..\up.cfg",
+  // "NUL") would write outside the folder or to a device: no file is written, and the
+  // player, who typed nothing here, is not held up by a message.
+  if (!kz::IsUsableCfgName(cfgName) || mainFolder.empty()) return false;
   const std::string path = JoinPath(mainFolder, cfgName);
   if (kz::InstalledSeams().files->PathExists(path)) return false;
   KzSetupSection::SetDefaults(nullptr, nullptr);

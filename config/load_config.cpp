@@ -12,6 +12,14 @@ namespace {
 constexpr const char* kDamagedFileWarning =
     "Файл конфигурации устарел или испорчен. Будет установлена конфигурация по умолчанию.";
 
+// Unlike a missing file, one that is there but cannot be read holds the player's settings:
+// the player learns why the defaults are shown, and that saving would need the file free.
+std::string UnreadableFileWarning(const std::string& name) {
+  return "Не удалось прочитать файл конфигурации «" + name +
+         "»: он занят другой программой или недоступен. Будет установлена конфигурация по "
+         "умолчанию; сохранить её в этот файл можно будет, когда он освободится.";
+}
+
 // Where the last key line went: the section of the last header and the entry last applied
 // in it. A file lists its keys in table order, so the next key is usually the next entry.
 struct Cursor {
@@ -38,6 +46,9 @@ void Apply(bool& acceptable, Cursor& cursor, const KzSetupEntry& read) {
 // key that the model does not know discards all of it with the warning.
 void ReadInto(KzReadCfg& reader) {
   LoadedTables() = DefaultTables();
+  if (reader.Unreadable())
+    kz::InstalledSeams().complaints->Complain(kz::Complaint::kUnreadableFile,
+                                              UnreadableFileWarning(CurrentCfgName()));
   if (!reader.IsOpen()) return;
   bool acceptable = true;
   bool anyLine = false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "config/cfg_name.h"
 #include "config/default_path.h"
 #include "config/file_io.h"
 #include "config/install_settings.h"
@@ -10,8 +11,12 @@
 
 KzReadCfg::KzReadCfg() {
   const std::string name = CurrentCfgName();
-  // An empty name would find the program's folder itself.
-  if (!name.empty()) file_ = kz::OpenForReading(KzDefaultPath("..\\").Find(name));
+  // An empty name would find the program's folder itself, and a name with a folder part a
+  // file elsewhere: such a name has no file, and the defaults are taken as for a missing one.
+  if (!kz::IsUsableCfgName(name)) return;
+  const std::string path = KzDefaultPath("..\\").Find(name);
+  file_ = kz::OpenForReading(path);
+  unreadable_ = !path.empty() && !file_;
 }
 
 KzReadCfg::KzReadCfg(const std::string& path) : file_(kz::OpenForReading(path)) {}

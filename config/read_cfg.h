@@ -26,7 +26,8 @@ inline constexpr int kLinePieceLimit = 258;
 class KzReadCfg {
  public:
   // Finds the current configuration file (next to the program, else in its parent folder)
-  // and opens it; stays closed, without a message, when it is in neither.
+  // and opens it; stays closed, without a message, when it is in neither or the current name
+  // is no plain file name.
   KzReadCfg();
   // Opens the file at the path (UTF-8).
   explicit KzReadCfg(const std::string& path);
@@ -35,6 +36,9 @@ class KzReadCfg {
   KzReadCfg& operator=(const KzReadCfg&) = delete;
 
   bool IsOpen() const { return file_ != nullptr; }
+  // The file was found but could not be opened: another program holds it open without
+  // sharing, it may not be read, or the name is a folder's.
+  bool Unreadable() const { return unreadable_; }
   // Reads one line; false at the end of the file (kind -1).
   bool ReadEntry(int& kind, KzSetupEntry& entry);
   // The identifier or section name of the line just read.
@@ -52,6 +56,7 @@ class KzReadCfg {
   void ClassifyKeyLine(int& kind, KzSetupEntry& entry, class KzScanLine& scan);
 
   std::FILE* file_ = nullptr;
+  bool unreadable_ = false;
   char line_[260] = {};
   char name_[260] = {};
   unsigned char buffer_[4096];

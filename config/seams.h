@@ -20,9 +20,10 @@ class FileSystem {
 
 // The kinds of message the configuration code shows. Each has one fixed look.
 enum class Complaint {
-  kMissingFile,  // "Cannot open the '%s' file": stop icon, OK, task-modal, default caption
-  kMissingKey,   // a lookup of a key the model lacks: stop icon, OK, task-modal
-  kDamagedFile,  // the damaged configuration warning: stop icon, OK, task-modal, empty caption
+  kMissingFile,     // "Cannot open the '%s' file": stop icon, OK, task-modal, default caption
+  kMissingKey,      // a lookup of a key the model lacks: stop icon, OK, task-modal
+  kDamagedFile,     // the damaged configuration warning: stop icon, OK, task-modal, empty caption
+  kUnreadableFile,  // a configuration file that is there but cannot be read: as kDamagedFile
 };
 
 class ComplaintSink {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <type_traits>
 
+#include "config/cfg_name.h"
 #include "config/install_settings.h"
 #include "config/setup_section.h"
 #include "setup/joystick_tab.h"
@@ -88,8 +89,12 @@ void SetupForm::Register() {
 
 void SetupForm::RegisterHandlers() {
   On<tk::Event::Cancel>([this] {
-    EndModal(IDCANCEL);
+    if (!KeepsOpenForTheName()) EndModal(IDCANCEL);
     return true;
+  });
+  On<tk::Event::Close>([this](tk::CancelArgs& args) {
+    args.cancel = KeepsOpenForTheName();
+    return args.cancel;
   });
   On<tk::Event::User>([this] {
     animation_.Tick();
@@ -168,6 +173,18 @@ void SetupForm::CentreOnScreen() {
   SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A configuration name typed on the System page that cannot be used keeps the dialog open on
+// that page, with the focus in the name box, rather than close without the player's name.
+bool SetupForm::KeepsOpenForTheName() {
+  for (int i = 0; i < kSetupPages; ++i) {
+    auto* system = dynamic_cast<SystemTab*>(Page(i));
+    if (!system || !system->HasUnusableName()) continue;
+    SelectPage(i);
+    return system->RefuseTypedName();
+  }
+  return false;
+}
+
 // The animation stops before the question, so that no tick runs under the message box.
 void SetupForm::Closing() {
   pageKeys_.reset();
@@ -181,9 +198,10 @@ void SetupForm::AskToSave() {
   const int answer =
       tk::ShowMessageBox({hwnd(), kSaveQuestion, std::wstring(), MB_ICONEXCLAMATION | MB_YESNO});
   if (answer != IDYES) return;
-  // The bare name: the file goes to the current directory, the program's folder.
+  // The bare name: the file goes to the current directory, the program's folder. A name with
+  // a folder part (only the registry can hold one) would write elsewhere: it is not used.
   const std::string name = CurrentCfgName();
-  if (!KzSetupSection::SaveConfig(name))
+  if (!kz::IsUsableCfgName(name) || !KzSetupSection::SaveConfig(name))
     tk::ShowMessageBox({hwnd(), SaveFailedMessage(name), std::wstring(), MB_ICONERROR | MB_OK});
 }
 

@@ -66,6 +66,7 @@ class SetupForm : public tk::Form {
   void CreatePages();
   void CentreOnScreen();
   bool PageKey(const MSG& msg);
+  bool KeepsOpenForTheName();
   void Closing();
   void AskToSave();
   void ForgetPages();

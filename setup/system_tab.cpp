@@ -2,9 +2,21 @@
 
 #include "setup/system_tab_ids.h"
 
+#include "config/cfg_name.h"
 #include "config/install_settings.h"
 #include "config/setup_section.h"
+#include "toolkit/message_box.h"
 #include "toolkit/text.h"
+
+namespace {
+
+// The user event that checks the name once the focus has left the box. Checking inside the
+// focus change itself would open a message box in the middle of it.
+constexpr WPARAM kCheckNameEvent = 1;
+// How much of a refused name the message shows.
+constexpr size_t kShownNameLength = 64;
+
+}  // namespace
 
 const wchar_t* const kGeneralComment =
     L"Различные параметры окружения, в том числе устанавливаемые\n"
@@ -13,6 +25,17 @@ const wchar_t* const kGeneralComment =
     L"изображения и т. п. Для настройки в процессе игры\n"
     L"используйте пункт меню \"опции\". Выйти в меню можно в любой\n"
     L"момент игры, нажав Esc.";
+
+std::wstring UnusableCfgNameMessage(const std::wstring& typed) {
+  const std::wstring shown =
+      typed.size() > kShownNameLength ? typed.substr(0, kShownNameLength) + L"…" : typed;
+  return L"Имя файла конфигурации «" + shown +
+         L"» не подходит.\n\n"
+         L"Нужно простое имя файла в папке игры, например voltra.cfg: без папок и дисков "
+         L"(\\ / :), без символов * ? \" < > |, без точки или пробела в конце, не длиннее 255 "
+         L"знаков и не имя устройства (CON, NUL, PRN, AUX, COM1, LPT1 и т. п.).\n\n"
+         L"Это имя не сохранено.";
+}
 
 SystemTab::SystemTab()
     : tk::Form(L"ID_SystemTab"),
@@ -62,16 +85,26 @@ void SystemTab::OnControllerClick(tk::OptionButton& button, int controllerType) 
   });
 }
 
-// The name is taken as typed, on every change: each keystroke rewrites "Cfg Name". Closing
-// the page stores it once more.
+// Each usable name is stored as it is typed: each keystroke rewrites "Cfg Name". Closing the
+// page stores it once more.
 void SystemTab::RegisterNameHandlers() {
   textb_CfgName.On<tk::Event::Create>([this] {
     LoadCfgName();
-    textb_CfgName.SetText(tk::Widen(CurrentCfgName()));
+    ShowStoredName();
     return true;
   });
   textb_CfgName.On<tk::Event::Change>([this] {
+    if (!filling_) edited_ = true;
     StoreTypedName();
+    return true;
+  });
+  textb_CfgName.On<tk::Event::LostFocus>([this] {
+    if (edited_) PostUserEvent(kCheckNameEvent);
+    return true;
+  });
+  On<tk::Event::User>([this](tk::UserArgs& args) {
+    if (args.w != kCheckNameEvent) return false;
+    CheckNameAfterLeaving();
     return true;
   });
   textb_CfgName.On<tk::Event::Destroy>([this] {
@@ -80,7 +113,52 @@ void SystemTab::RegisterNameHandlers() {
   });
 }
 
-void SystemTab::StoreTypedName() { StoreCfgName(tk::Narrow(textb_CfgName.Text())); }
+namespace {
+// An emptied box is stored as it is: with no name, nothing is loaded, saved or cleaned up.
+bool IsStorableName(const std::string& typed) {
+  return typed.empty() || kz::IsUsableCfgName(typed);
+}
+}  // namespace
+
+// A name half typed ("my.") is not stored; the last usable one stays in "Cfg Name".
+void SystemTab::StoreTypedName() {
+  const std::string typed = tk::Narrow(textb_CfgName.Text());
+  if (IsStorableName(typed)) StoreCfgName(typed);
+}
+
+bool SystemTab::HasUnusableName() const {
+  return edited_ && hwnd() && !IsStorableName(tk::Narrow(textb_CfgName.Text()));
+}
+
+void SystemTab::ShowStoredName() {
+  filling_ = true;
+  textb_CfgName.SetText(tk::Widen(CurrentCfgName()));
+  filling_ = false;
+}
+
+// Only while the page is shown and the focus went to another control of the dialog: a page
+// switched away from waits for the check at closing, and a player who went to another program
+// is not followed there by a message.
+void SystemTab::CheckNameAfterLeaving() {
+  HWND focus = GetFocus();
+  const bool inDialog = focus && IsChild(GetAncestor(hwnd(), GA_ROOT), focus);
+  if (IsWindowVisible(hwnd()) && inDialog && !textb_CfgName.HasFocus() && HasUnusableName())
+    RefuseTypedName();
+}
+
+bool SystemTab::RefuseTypedName() {
+  HWND dialog = GetAncestor(hwnd(), GA_ROOT);
+  tk::ShowMessageBox({dialog, UnusableCfgNameMessage(textb_CfgName.Text()), std::wstring(),
+                      MB_ICONEXCLAMATION | MB_OK});
+  if (!textb_CfgName.IsEnabled()) {
+    ShowStoredName();
+    edited_ = false;
+    return false;
+  }
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(textb_CfgName.hwnd()), TRUE);
+  textb_CfgName.SelectAll();
+  return true;
+}
 
 // Type 3 and every value outside the table show as keyboard and mouse; showing changes nothing.
 void SystemTab::ShowControllerType() {

@@ -4,6 +4,7 @@
 #include "shell/launch_game.h"
 
 #include "config/ascii.h"
+#include "config/cfg_name.h"
 #include "shell/button_bar_form.h"
 #include "config/default_path.h"
 #include "config/install_settings.h"
@@ -56,16 +57,19 @@ bool StartGame(tk::Process& game, const std::string& path) {
 void RemoveOtherConfigurations() {
   if (!InstallKeyOpens()) return;
   const std::string folder = ReadInstallValue(kMainFolderValue);
-  // Without a folder the pattern would name the root of the current drive; without a name
-  // every configuration the player has would go.
-  if (folder.empty() || ReadInstallValue(kCfgNameValue).empty()) return;
+  // Without a folder the pattern would name the root of the current drive. A name that is
+  // empty or no plain file name ("..\up.cfg") matches no file here, so every configuration
+  // the player has would go: then nothing is removed.
+  if (folder.empty() || !kz::IsUsableCfgName(ReadInstallValue(kCfgNameValue))) return;
   WIN32_FIND_DATAW found;
   tk::FindHandle search(FindFirstFileW(tk::Widen(JoinPath(folder, "*.cfg")).c_str(), &found));
   if (!search) return;
   do {
     const std::string name = tk::Narrow(found.cFileName);
     const std::string keep = ReadInstallValue(kCfgNameValue);
-    if (keep.empty() || !EndsInCfg(name) || kz::AsciiEqualNoCase(name, keep)) continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    if (!kz::IsUsableCfgName(keep) || !EndsInCfg(name) || kz::AsciiEqualNoCase(name, keep))
+      continue;
     if (name == SpellingOnDisk(folder, keep)) continue;
     DeleteFileW(tk::Widen(JoinPath(folder, name)).c_str());
   } while (FindNextFileW(search.get(), &found));

@@ -9,7 +9,8 @@ inline constexpr const wchar_t* kFailedToCreateProcess = L"Failed to create the 
 
 // Removes every "*.cfg" file of the Main Folder but the one that "Cfg Name" names (letters A
 // to Z compared without case). Nothing is removed without the key, without a Main Folder or
-// without a "Cfg Name"; files that cannot be deleted stay, without a message.
+// without a usable "Cfg Name" (a plain file name); only files directly in the Main Folder go;
+// files that cannot be deleted stay, without a message.
 void RemoveOtherConfigurations();
 
 // How the game is started: no application name, the path as the whole command line (in

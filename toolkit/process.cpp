@@ -30,10 +30,14 @@ bool Process::Start(const std::wstring& commandLine, DWORD creationFlags, STARTU
   return true;
 }
 
+// A process may end with the exit code 259 itself (a crash handler, or ExitProcess(259)): the
+// code alone would then count it as running for ever and the shell would take no more clicks.
+// An ended process's handle is signalled, whatever its code.
 bool Process::IsActive() const {
   if (holdsSelf_) return true;
   DWORD code = 0;
-  return handle_ && GetExitCodeProcess(handle_.get(), &code) && code == STILL_ACTIVE;
+  return handle_ && GetExitCodeProcess(handle_.get(), &code) && code == STILL_ACTIVE &&
+         WaitForSingleObject(handle_.get(), 0) == WAIT_TIMEOUT;
 }
 
 void Process::Release() {

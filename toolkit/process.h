@@ -15,7 +15,8 @@ class Process {
   // caller's environment and current directory; false when creation failed.
   bool Start(const std::wstring& commandLine, DWORD creationFlags, STARTUPINFOW& startup);
   // True while the record holds the current process's pseudo-handle, or while the started
-  // process's exit code reads STILL_ACTIVE (259). An empty record is never active.
+  // process's exit code reads STILL_ACTIVE (259) and it has not ended (a process that ended
+  // with the code 259 is not active). An empty record is never active.
   bool IsActive() const;
   // Empties the record, closing the process and thread handles.
   void Release();

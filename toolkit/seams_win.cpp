@@ -25,7 +25,8 @@ class WindowsComplaints : public kz::ComplaintSink {
     MessageBoxRequest request;
     request.text = Widen(text);
     request.type = MB_OK | MB_ICONSTOP | MB_TASKMODAL;
-    if (kind == kz::Complaint::kDamagedFile) request.caption = L"";
+    if (kind == kz::Complaint::kDamagedFile || kind == kz::Complaint::kUnreadableFile)
+      request.caption = L"";
     ShowMessageBox(request);
   }
 };

@@ -32,6 +32,19 @@ std::wstring LogPath() {
   return OwnFolder() + L"\\voltra.log";
 }
 
+// Whoever watches the log may hold it open for a moment: the record is tried again for up to
+// two seconds rather than lost.
+void AppendToLog(const std::string& bytes) {
+  for (int attempt = 0; attempt < 40; ++attempt) {
+    if (FILE* log = _wfopen(LogPath().c_str(), L"ab")) {
+      std::fwrite(bytes.data(), 1, bytes.size(), log);
+      std::fclose(log);
+      return;
+    }
+    Sleep(50);
+  }
+}
+
 std::wstring CurrentFolder() {
   wchar_t path[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, path);
@@ -117,11 +130,7 @@ std::wstring WriteStartLog() {
         << L"cfg_files=" << Joined(files) << L"\n"
         << L"cfg_name=" << RegisteredCfgName() << L"\n"
         << L"config=" << chosen << L"\n\n";
-  const std::string bytes = tk::Narrow(block.str());
-  if (FILE* log = _wfopen(LogPath().c_str(), L"ab")) {
-    std::fwrite(bytes.data(), 1, bytes.size(), log);
-    std::fclose(log);
-  }
+  AppendToLog(tk::Narrow(block.str()));
   return chosen;
 }
 

@@ -7,13 +7,7 @@
 set -euo pipefail
 scenario=$1 disc=$2 demo=$3 driver_exe=$4 output=$5
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-autorun_pid=
-cleanup() {
-  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
-  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
-  rm -rf "$install"
-}
-trap cleanup EXIT
+trap end_scenario EXIT
 mkdir -p "$install/Disc" "$output"
 cp -r "$disc/." "$install/Disc/"
 rm -f "$install/Disc"/*.log

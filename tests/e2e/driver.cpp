@@ -19,6 +19,9 @@
 //                                        page's index and the page icon's handle
 //   driver no-setup [TIMEOUT_MS]         waits until the setup dialog is gone
 //   driver escape CAPTION                sends Esc to the window that holds that button
+//   driver window-rect WHAT              "left top right bottom" of a window, for screenshots:
+//                                        setup, chooser, help, logo, message-box, or the
+//                                        window that holds the button of that caption
 #include <windows.h>
 #include <shellapi.h>
 #include <commctrl.h>
@@ -115,6 +118,23 @@ HWND FindLogo() {
 
 HWND FindGame() { return FindWindowW(L"VoltraneStandInGame", nullptr); }
 
+// A visible dialog with a child of that class: the setup form has its tab control, the
+// activity chooser its list box, the help viewer its scroll bar.
+HWND FindDialogWith(const wchar_t* childClass) {
+  for (HWND w : TopWindows()) {
+    if (ClassOf(w) == L"#32770" && FindWindowExW(w, nullptr, childClass, nullptr)) return w;
+  }
+  return nullptr;
+}
+
+int PrintRect(HWND window) {
+  if (!window) return 1;
+  RECT r;
+  GetWindowRect(window, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
+}
+
 ULONGLONG CpuMs(HANDLE process) {
   FILETIME created, ended, kernel, user;
   if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return 0;
@@ -180,10 +200,16 @@ int WaitGone(F find, DWORD limitMs) {
 }
 
 // The setup dialog: a top-level window with a tab control among its children.
-HWND FindSetup() {
-  for (HWND top : TopWindows())
-    if (FindWindowExW(top, nullptr, L"SysTabControl32", nullptr)) return top;
-  return nullptr;
+HWND FindSetup() { return FindDialogWith(L"SysTabControl32"); }
+
+HWND FindNamedWindow(const std::wstring& what) {
+  if (what == L"setup") return FindSetup();
+  if (what == L"chooser") return FindDialogWith(L"ListBox");
+  if (what == L"help") return FindDialogWith(L"ScrollBar");
+  if (what == L"logo") return FindLogo();
+  if (what == L"message-box") return FindMessageBox();
+  HWND button = FindButton(what);
+  return button ? GetAncestor(button, GA_ROOT) : nullptr;
 }
 
 int SetupPageCommand(DWORD timeout) {
@@ -229,14 +255,8 @@ int main() {
     std::printf("unexpected message box: %s\n", Utf8(TextOf(GetDlgItem(box, 0xFFFF))).c_str());
     return 1;
   }
-  if (command == L"logo-rect") {
-    HWND logo = FindLogo();
-    if (!logo) return 1;
-    RECT r;
-    GetWindowRect(logo, &r);
-    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
-    return 0;
-  }
+  if (command == L"logo-rect") return PrintRect(FindLogo());
+  if (command == L"window-rect" && argc > 2) return PrintRect(FindNamedWindow(argv[2]));
   if (command == L"setup-page") return SetupPageCommand(number(2, 15000));
   if (command == L"no-setup") return WaitGone(FindSetup, number(2, 10000));
   if (command == L"escape-logo") return PressEscape(FindLogo());

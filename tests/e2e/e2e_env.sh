@@ -11,6 +11,13 @@ install=$(mktemp -d)
 
 # What the scenarios share. They set demo, driver_exe and output first, and define fail.
 shell_pid=
+autorun_pid=
+# Ends what a scenario started and removes its scratch folder (trap end_scenario EXIT).
+end_scenario() {
+  if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
+  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
+  rm -rf "$install"
+}
 # A copy of the demo installation, without what earlier runs left in it.
 copy_demo() {
   cp -r "$demo/." "$install/"
@@ -29,3 +36,13 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+# On the open setup dialog, with the keyboard: Tab, Right, Esc; then Yes to the save question.
+tab_right_escape_save() {
+  xdotool key Tab
+  sleep 0.3
+  xdotool key Right
+  sleep 0.3
+  xdotool key Escape
+  box=$(driver message-box 10000) || fail "no save question"
+  [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
+}

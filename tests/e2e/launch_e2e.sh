@@ -14,7 +14,9 @@ cleanup() {
     kill "$shell_pid" 2>/dev/null || true
   fi
   rm -rf "$install"
+  if [ -n "$games" ]; then rm -rf "$games"; fi
 }
+games=
 trap cleanup EXIT
 copy_demo
 unset VOLTRA_LOG
@@ -157,6 +159,81 @@ case "$scenario" in
     wait_starts 1
     [ -f "$install/a.cfg" ] && [ -f "$install/b.cfg" ] || fail "a configuration was removed"
     expect_logged cfg_files a.cfg,b.cfg
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
+    exit_shell
+    ;;
+  cyrillic-folder)
+    # The installation in C:\Игры\Вольтран 2: Cyrillic letters and a blank in every path the
+    # shell forms. Start-up check, save, load, clean-up and launch all meet them.
+    export LC_ALL=C.UTF-8
+    games="$WINEPREFIX/drive_c/Игры"
+    [ ! -e "$games" ] || { games=; fail "the prefix has a folder Игры already"; }
+    mkdir -p "$games/Вольтран 2"
+    cp -r "$install/." "$games/Вольтран 2/"
+    rm -rf "$install"
+    install="$games/Вольтран 2" folder='C:\Игры\Вольтран 2' log="$games/Вольтран 2/voltra.log"
+    register "voltra.cfg"
+    start_shell
+    wait_bar
+    [ -f "$install/voltra.cfg" ] || fail "the start-up check wrote no voltra.cfg"
+    wine "$voltcfg_exe" defaults >"$output/cyrillic-defaults.cfg" 2>/dev/null
+    cmp "$install/voltra.cfg" "$output/cyrillic-defaults.cfg" || fail "voltra.cfg is not the defaults"
+    # Save: Tab to the resolution, Right to 800 x 600, Esc, Yes.
+    driver click "Настройка"
+    driver wait-page 102 >/dev/null || fail "the setup dialog did not open"
+    sleep 0.5  # the dialog takes the keyboard focus once it is shown
+    tab_right_escape_save
+    # The answer reaches the shell after the driver has pressed it: the file follows.
+    for _ in $(seq 50); do
+      grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" && break
+      sleep 0.2
+    done
+    grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" || fail "ScreenWidth 800 was not saved"
+    # Load: the next opening shows what was saved, and closing asks nothing.
+    driver wait-button "Выход" >/dev/null || fail "the bar is gone"
+    driver click "Настройка"
+    [ "$(driver wait-page 103)" = "Pentium II|1|1" ] || fail "800 x 600 is not checked: $(driver wait-page 103)"
+    import -window root -display "$DISPLAY" "$output/cyrillic-setup.png"
+    xdotool key Escape
+    driver no-message-box 1500 || fail "a message box after an unchanged load"
+    # Clean-up and launch: only the other configuration of the folder itself goes.
+    printf '[Setup]\r\n' >"$install/other.cfg"
+    mkdir -p "$install/sub"
+    printf '[Setup]\r\n' >"$install/sub/x.cfg"
+    printf '[Setup]\r\n' >"$games/up.cfg"
+    driver wait-button "Выход" >/dev/null || fail "the bar is gone"
+    driver click "Игра"
+    wait_starts 1
+    [ ! -e "$install/other.cfg" ] || fail "other.cfg stayed"
+    [ -f "$install/sub/x.cfg" ] || fail "the clean-up reached a subfolder"
+    [ -f "$games/up.cfg" ] || fail "the clean-up reached the parent folder"
+    expect_logged commandline "\"$folder\\voltra.exe\""
+    expect_logged cwd "$folder"
+    expect_logged cfg_files voltra.cfg
+    expect_logged cfg_name voltra.cfg
+    driver end-game
+    driver wait-no-game 20000 || fail "the game did not end"
+    exit_shell
+    ;;
+  hostile-cfg-name)
+    # A name that leaves the folder: at start no file outside it and no message in the way of
+    # the bar; at launch the clean-up removes nothing, as none of the files is the named one.
+    parent=$(dirname "$install")
+    [ ! -e "$parent/up.cfg" ] || fail "$parent/up.cfg exists already"
+    printf '[Setup]\r\n' >"$install/a.cfg"
+    register '..\up.cfg'
+    start_shell
+    wait_bar
+    driver no-message-box 1000 || fail "a message box at start"
+    if [ -e "$parent/up.cfg" ]; then
+      rm -f "$parent/up.cfg"
+      fail "the start-up check wrote outside the folder"
+    fi
+    driver click "Игра"
+    wait_starts 1
+    [ -f "$install/a.cfg" ] || fail "the clean-up removed a.cfg"
+    expect_logged cfg_name '..\up.cfg'
     driver end-game
     driver wait-no-game 20000 || fail "the game did not end"
     exit_shell

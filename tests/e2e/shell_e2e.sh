@@ -105,13 +105,7 @@ case "$scenario" in
     [ "$(driver wait-page 121)" = "Саунд бластер отключен|0|1" ] || fail "the card switch is not unchecked"
     [ "$(driver wait-page 109)" = "240|0|1" ] || fail "the address box: $(driver wait-page 109)"
     import -window root -display "$DISPLAY" "$output/sound-page.png"
-    xdotool key Tab
-    sleep 0.3
-    xdotool key Right
-    sleep 0.3
-    xdotool key Escape
-    box=$(driver message-box 10000) || fail "no save question"
-    [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
+    tab_right_escape_save
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"
     grep -q $'^FXVolume = 181\r$' "$install/voltra.cfg" || fail "FXVolume is not 181"
     driver click "Выход"

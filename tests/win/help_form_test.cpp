@@ -16,33 +16,6 @@ namespace {
 
 COLORREF PageColour(int page) { return RGB(20 + page * 25, 200 - page * 20, 90); }
 
-// A 24-bit ".bmp" of one colour.
-std::string SolidBitmap(int width, int height, COLORREF colour) {
-  const int row = (width * 3 + 3) & ~3;
-  const int size = 54 + row * height;
-  std::string bytes(size_t(size), '\0');
-  auto put32 = [&](int at, int value) {
-    for (int i = 0; i < 4; ++i) bytes[size_t(at + i)] = char((value >> (8 * i)) & 0xFF);
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(2, size);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, width);
-  put32(22, height);
-  bytes[26] = 1;
-  bytes[28] = 24;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) {
-      const size_t at = size_t(54 + y * row + x * 3);
-      bytes[at] = char(GetBValue(colour));
-      bytes[at + 1] = char(GetGValue(colour));
-      bytes[at + 2] = char(GetRValue(colour));
-    }
-  return bytes;
-}
-
 class HelpTest : public ShellTest {
  protected:
   void SetUp() override {
@@ -52,7 +25,7 @@ class HelpTest : public ShellTest {
 
   void WritePage(int page, COLORREF colour, int width = kHelpPictureWidth,
                  int height = kHelpPictureHeight) {
-    install.Write(tk::Widen(HelpPageFile(page)), SolidBitmap(width, height, colour));
+    install.Write(tk::Widen(HelpPageFile(page)), wt::SolidBitmap(width, height, colour));
   }
   void WritePages() {
     for (int page = 0; page < kHelpPageCount; ++page) WritePage(page, PageColour(page));
@@ -267,7 +240,7 @@ TEST_F(HelpTest, DISABLED_SavesTheScreenWithEachRealPage) {
     const int row = (width * 3 + 3) & ~3;
     std::string bits(size_t(row * height), '\0');
     GetDIBits(dc.get(), shot.get(), 0, height, bits.data(), &info, DIB_RGB_COLORS);
-    std::string file = SolidBitmap(width, height, 0).substr(0, 54) + bits;
+    std::string file = wt::SolidBitmap(width, height, 0).substr(0, 54) + bits;
     char name[32];
     std::snprintf(name, sizeof name, "help-page-%d.bmp", page + 1);
     FILE* out = _wfopen((wt::TestProgramDir() + tk::Widen(name)).c_str(), L"wb");

@@ -246,4 +246,57 @@ TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {
   SetFileAttributesW(install.Join(L"b.cfg").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// Only "*.cfg" files directly in the Main Folder can go: not a file of a subfolder or of the
+// parent, not a folder whose name ends in ".cfg", and nothing at all while the name is no
+// usable file name (empty, with a folder part, a wildcard or a device).
+TEST_F(LaunchTest, TheCleanUpNeverReachesOutsideTheMainFolder) {
+  install.MakeFolder(L"main");
+  install.MakeFolder(L"main\\sub");
+  install.MakeFolder(L"main\\dir.cfg");
+  WriteConfigurations({L"main\\a.cfg", L"main\\b.cfg", L"main\\sub\\x.cfg",
+                       L"main\\dir.cfg\\inner.cfg", L"up.cfg"});
+  key.values[kMainFolderValue] = wt::Utf8(install.Join(L"main"));
+  for (const char* name : {"", "..\\up.cfg", "../up.cfg", "sub\\x.cfg", "*.cfg", "b?.cfg", "NUL",
+                           "con.cfg", "b.cfg."}) {
+    key.values[kCfgNameValue] = name;
+    RemoveOtherConfigurations();
+    EXPECT_TRUE(install.Exists(L"main\\a.cfg")) << name;
+  }
+  key.values[kCfgNameValue] = "b.cfg";
+  RemoveOtherConfigurations();
+  EXPECT_FALSE(install.Exists(L"main\\a.cfg"));
+  EXPECT_TRUE(install.Exists(L"main\\b.cfg"));
+  EXPECT_TRUE(install.Exists(L"main\\sub\\x.cfg"));
+  EXPECT_TRUE(install.Exists(L"main\\dir.cfg\\inner.cfg"));
+  EXPECT_TRUE(install.Exists(L"up.cfg"));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A game that crashes, or is killed, even with the exit code that means "still running"
+// (259), leaves the shell taking clicks again, back at normal priority at the next one.
+TEST_F(LaunchTest, AKilledGameLeavesTheShellTakingClicksAtNormalPriority) {
+  InstallGame();
+  SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"60");
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  for (DWORD exitCode : {DWORD(0xC0000005), DWORD(STILL_ACTIVE)}) {
+    const size_t starts = GameLog().size();
+    bar.pictbttn_Game.Click();
+    ASSERT_TRUE(WaitForStarts(starts + 1));
+    ASSERT_TRUE(bar.IsBusy());
+    EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);
+    ASSERT_TRUE(TerminateProcess(bar.GameProcess().handle(), exitCode));
+    ASSERT_EQ(WaitForSingleObject(bar.GameProcess().handle(), 10000), WAIT_OBJECT_0);
+    EXPECT_FALSE(bar.IsBusy()) << exitCode;
+    sounds->log.clear();
+    bar.pictbttn_Help.Click();
+    EXPECT_EQ(Priority(), THREAD_PRIORITY_NORMAL) << exitCode;
+    EXPECT_FALSE(sounds->log.empty()) << exitCode;  // the click was taken
+  }
+  bar.pictbttn_Game.Click();
+  EXPECT_TRUE(WaitForStarts(3));
+  TerminateProcess(bar.GameProcess().handle(), 1);
+  EXPECT_EQ(boxes.shown.size(), 0u);
+}
+
 }  // namespace

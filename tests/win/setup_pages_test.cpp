@@ -146,7 +146,10 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_EQ(typed.back(), L"игра.cfg");
-  EXPECT_EQ(stored, typed);
+  // Every usable name as it is typed; "игра." (a trailing dot) is not one.
+  std::vector<std::wstring> usable = typed;
+  usable[4] = L"игра";
+  EXPECT_EQ(stored, usable);
   EXPECT_TRUE(boxes.shown.empty());  // nothing else changed: type 3 stayed
   EXPECT_EQ(CurrentCfgName(), "игра.cfg");
 

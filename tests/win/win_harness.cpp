@@ -80,9 +80,12 @@ void ScratchFolder::Write(const std::wstring& name, const std::string& bytes) co
   CloseHandle(f);
 }
 
+// Shares writing too: a program under test may be appending to the file at that moment, and
+// must not find it locked by the test that watches it.
 std::string ScratchFolder::Read(const std::wstring& name) const {
-  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         0, nullptr);
+  HANDLE f = CreateFileW(Join(name).c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
   if (f == INVALID_HANDLE_VALUE) return {};
   std::string bytes(GetFileSize(f, nullptr), '\0');
   DWORD read = 0;
@@ -139,5 +142,31 @@ SoundRecorder::SoundRecorder(std::wstring base) : base_(std::move(base)) {
 SoundRecorder::~SoundRecorder() { tk::SetSoundObserver(nullptr); }
 
 std::string Utf8(const std::wstring& text) { return tk::Narrow(text); }
+
+std::string SolidBitmap(int width, int height, COLORREF colour) {
+  const int row = (width * 3 + 3) & ~3;
+  const int size = 54 + row * height;
+  std::string bytes(size_t(size), '\0');
+  auto put32 = [&](int at, int value) {
+    for (int i = 0; i < 4; ++i) bytes[size_t(at + i)] = char((value >> (8 * i)) & 0xFF);
+  };
+  bytes[0] = 'B';
+  bytes[1] = 'M';
+  put32(2, size);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, width);
+  put32(22, height);
+  bytes[26] = 1;
+  bytes[28] = 24;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const size_t at = size_t(54 + y * row + x * 3);
+      bytes[at] = char(GetBValue(colour));
+      bytes[at + 1] = char(GetGValue(colour));
+      bytes[at + 2] = char(GetRValue(colour));
+    }
+  return bytes;
+}
 
 }  // namespace wt

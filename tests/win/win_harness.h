@@ -78,4 +78,7 @@ class SoundRecorder {
 
 std::string Utf8(const std::wstring& text);
 
+// A 24-bit ".bmp" of one colour.
+std::string SolidBitmap(int width, int height, COLORREF colour);
+
 }  // namespace wt

@@ -6,6 +6,7 @@
 //   voltcfg detect [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]
 //                            what the shell's sound-card detection finds on those inputs,
 //                            and the Sound Setup defaults it makes of it
+//   voltcfg --help           the commands and exit status, for the player
 //
 // normalize takes the detection's options too: a card found on them changes the defaults
 // that the file's missing keys take.
@@ -67,12 +68,30 @@ PlainFiles files;
 RecordedComplaints complaints;
 NoInstallKey installKey;
 
+constexpr const char* kUsage =
+    "usage: voltcfg defaults | voltcfg normalize FILE [DETECTION] | voltcfg check FILE |\n"
+    "       voltcfg detect [DETECTION] | voltcfg --help\n"
+    "DETECTION: [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]\n";
+
+// What a player who edits the file by hand reads first: each command and the exit status.
+constexpr const char* kHelp =
+    "voltcfg: what the Voltrane shell makes of a configuration file edited by hand.\n"
+    "\n"
+    "  voltcfg defaults         the default file, byte for byte as the shell writes it\n"
+    "  voltcfg normalize FILE   FILE as the shell would save it after loading it\n"
+    "  voltcfg check FILE       what the shell would make of FILE, line by line\n"
+    "  voltcfg detect           what the shell's sound-card detection finds, and the\n"
+    "                           [Sound Setup] section it makes of it\n"
+    "  voltcfg --help           this text\n"
+    "\n"
+    "detect and normalize take the detection's inputs (absent ones count as missing):\n"
+    "  --autoexec FILE  --detlog FILE  --aux NAME  --midi NAME\n"
+    "\n"
+    "Exit status: 0 the shell loads the file without a message; 1 it warns and uses the\n"
+    "defaults; 2 the file cannot be opened, or wrong arguments.\n";
+
 int Usage() {
-  std::fputs(
-      "usage: voltcfg defaults | voltcfg normalize FILE [DETECTION] | voltcfg check FILE |\n"
-      "       voltcfg detect [DETECTION]\n"
-      "DETECTION: [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]\n",
-      stderr);
+  std::fputs(kUsage, stderr);
   return kCannotRun;
 }
 
@@ -114,6 +133,10 @@ int Run(int argc, char** argv) {
   }
   if (argc < 2) return Usage();
   const std::string command = argv[1];
+  if (command == "--help" && argc == 2) {
+    std::fputs(kHelp, stdout);
+    return kLoadsSilently;
+  }
   if (command == "detect" || command == "normalize")
     return RunWithDetection(command, argc - 2, argv + 2);
   if (command != "check" || argc != 3) return Usage();

@@ -1,0 +1,81 @@
+#!/usr/bin/env python3
+"""The player's ZIP holds what a player needs and nothing of the stand-ins, its programs are
+stripped, and its Russian read-me is code page 1251 with CR LF line ends.
+
+    package_test.py ZIP README_SOURCE
+"""
+import pathlib
+import sys
+import unittest
+import zipfile
+
+here = pathlib.Path(__file__).parent
+sys.path[:0] = [str(here), str(here.parent / "tools" / "pecheck")]
+import make_package  # noqa: E402
+from pe_image import PeImage  # noqa: E402
+
+ZIP = None
+README_SOURCE = None
+PROGRAMS = ["Voltrane/setupshell.exe", "disc/autorun.exe", "voltcfg.exe"]
+
+
+class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.archive = zipfile.ZipFile(ZIP)
+        cls.names = set(cls.archive.namelist())
+
+    def test_it_holds_the_installation_the_disc_and_the_checker(self):
+        wanted = PROGRAMS + ["Voltrane/ПРОЧТИ.txt", "Voltrane/register.cmd",
+                             "Voltrane/KzR/logo.avi", "Voltrane/KzR/LHelp08.bmp",
+                             "Voltrane/KzR/g_spd4.ico", "Voltrane/KzR/flag.wav",
+                             "disc/autorun.inf"]
+        self.assertEqual([name for name in wanted if name not in self.names], [])
+        tops = {name.split("/")[0] for name in self.names}
+        self.assertEqual(tops, {"Voltrane", "disc", "voltcfg.exe"})
+
+    def test_it_holds_no_stand_in_and_nothing_a_run_leaves(self):
+        unwanted = [name for name in self.names
+                    if pathlib.PurePosixPath(name).name.lower() in ("voltra.exe", "setup.exe")
+                    or name.lower().endswith((".cfg", ".log"))]
+        self.assertEqual(unwanted, [])
+
+    def test_the_programs_are_stripped(self):
+        for name in PROGRAMS:
+            image = PeImage(name, self.archive.read(name))
+            self.assertEqual(image.symbol_count, 0, name)
+            debug = [s[0] for s in image.sections if s[0].startswith(".debug")]
+            self.assertEqual(debug, [], name)
+
+    def test_the_readme_is_code_page_1251_with_cr_lf(self):
+        data = self.archive.read("Voltrane/ПРОЧТИ.txt")
+        self.assertNotIn(b"\n", data.replace(b"\r\n", b""))
+        source = pathlib.Path(README_SOURCE).read_text(encoding="utf-8")
+        self.assertEqual(data.decode("cp1251"), source.replace("\n", "\r\n"))
+        self.assertIn("Настройка".encode("cp1251"), data)
+
+    def test_register_cmd_has_cr_lf_and_names_the_key_and_values(self):
+        data = self.archive.read("Voltrane/register.cmd")
+        self.assertNotIn(b"\n", data.replace(b"\r\n", b""))
+        for text in (rb"HKCU\SOFTWARE\Kestrelwood\Voltrane", b'"Main Folder"', b'"Cfg Name"',
+                     b"voltra.cfg"):
+            self.assertIn(text, data)
+
+    def test_the_disc_entry_names_the_packed_autorun(self):
+        text = self.archive.read("disc/autorun.inf").decode("ascii")
+        self.assertIn("open=autorun.exe", text.splitlines())
+
+
+class WindowsTextTest(unittest.TestCase):
+    def test_line_ends_become_cr_lf_once(self):
+        self.assertEqual(make_package.windows_text("а\nб\r\nв\n", "cp1251"),
+                         b"\xe0\r\n\xe1\r\n\xe2\r\n")
+
+    def test_a_character_outside_the_code_page_stops_the_packing(self):
+        with self.assertRaises(UnicodeEncodeError):
+            make_package.windows_text("Готово ✓", "cp1251")
+
+
+if __name__ == "__main__":
+    ZIP, README_SOURCE = sys.argv[1:3]
+    unittest.main(argv=sys.argv[:1])
