@@ -1,8 +1,6 @@
 #include "config/file_io.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
 
 #include "config/cp1251.h"
 
@@ -26,7 +24,22 @@ std::FILE* Open(const std::string& path, const wchar_t* mode) {
   return _wfopen(Wide(path).c_str(), mode);
 }
 
-std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(Wide(path)); }
+// The system's rename that replaces an existing target in one step (msvcrt's _wrename refuses
+// an existing target). Declared here because config/ includes no Windows headers; calling it
+// directly also keeps the C++ library's file-system, locale and stream code out of every
+// program.
+extern "C" __declspec(dllimport) int __stdcall MoveFileExW(const wchar_t* from, const wchar_t* to,
+                                                           unsigned long flags);
+constexpr unsigned long kMoveReplaceExisting = 0x1;
+constexpr unsigned long kMoveWriteThrough = 0x8;  // returns once the move is on the disk
+
+// The temporary file lies beside the target, on the same volume: no copy is ever needed.
+bool RenameOver(const std::string& from, const std::string& to) {
+  return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                     kMoveReplaceExisting | kMoveWriteThrough) != 0;
+}
+
+void RemoveFile(const std::string& path) { _wremove(Wide(path).c_str()); }
 
 // The read-only attribute: the rename below would replace such a file under Wine.
 bool IsReadOnly(const std::string& path) {
@@ -41,7 +54,11 @@ std::FILE* Open(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
 }
 
-std::filesystem::path FsPath(const std::string& path) { return std::filesystem::path(path); }
+bool RenameOver(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 // A file without its owner's write permission counts as read-only, even for root.
 bool IsReadOnly(const std::string& path) {
@@ -101,17 +118,11 @@ bool WriteSteps::Flush(std::FILE* file) { return FlushToDisk(file); }
 
 bool WriteSteps::Close(std::FILE* file) { return std::fclose(file) == 0; }
 
-// On Windows the library's rename is MoveFileExW with MOVEFILE_REPLACE_EXISTING.
 bool WriteSteps::Replace(const std::string& from, const std::string& to) {
-  std::error_code error;
-  std::filesystem::rename(FsPath(from), FsPath(to), error);
-  return !error;
+  return RenameOver(from, to);
 }
 
-void WriteSteps::Remove(const std::string& path) {
-  std::error_code error;
-  std::filesystem::remove(FsPath(path), error);
-}
+void WriteSteps::Remove(const std::string& path) { RemoveFile(path); }
 
 WriteSteps& CurrentWriteSteps() {
   static WriteSteps platform;

@@ -5,6 +5,7 @@
 #include "toolkit/caption_face.h"
 #include "shell/main_form.h"
 #include "shell/shutdown.h"
+#include "toolkit/moment.h"
 
 namespace {
 constexpr int kFaceSizeBitmap = 100;
@@ -27,6 +28,7 @@ void ButtonBarForm::Register() {
 
   On<tk::Event::Paint>([this] {
     Place();
+    tk::MarkMoment(L"button-bar");
     return false;
   });
   // Closing the bar ends the program.
@@ -39,6 +41,14 @@ void ButtonBarForm::Register() {
 
 // The buttons' create events have drawn their faces: the bar shows itself.
 void ButtonBarForm::Created() { ShowWindow(hwnd(), SW_SHOW); }
+
+// A modal dialog that the bar owns (the setup form) tells it so whenever the dialog's queue is
+// empty, its paints done.
+INT_PTR ButtonBarForm::RawMessage(UINT message, WPARAM, LPARAM, bool& handled) {
+  if (message == WM_ENTERIDLE) tk::MarkMoment(L"dialog-idle");
+  handled = false;
+  return 0;
+}
 
 void ButtonBarForm::BindButton(tk::PictureButton& button, int id, const char* name,
                                std::function<void()> action) {

@@ -36,6 +36,7 @@ class ButtonBarForm : public tk::Form {
  private:
   void Register() override;
   void Created() override;
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
   void BindButton(tk::PictureButton& button, int id, const char* name,
                   std::function<void()> action);
 

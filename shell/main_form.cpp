@@ -4,6 +4,7 @@
 #include "config/default_path.h"
 #include "config/seams.h"
 #include "toolkit/application.h"
+#include "toolkit/moment.h"
 #include "toolkit/paths.h"
 #include "shell/shutdown.h"
 #include "toolkit/sound.h"
@@ -99,6 +100,7 @@ bool MainForm::Paint(tk::PaintArgs& args) {
   pen.Draw(w - pen.Extent(kPlaceAndYearLine).cx - 10, captionTop, kPlaceAndYearLine);
   if (!firstPaintPosted) {
     firstPaintPosted = true;
+    tk::MarkMoment(L"first-paint");
     PostUserEvent();
   }
   return true;

@@ -2,7 +2,17 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "toolkit/form.h"
+
+// The C++ library's default terminate handler writes the escaping exception's demangled name
+// to the standard error, which a GUI program does not have; it also links the whole name
+// demangler (some 40 KB) into every program. No exception is meant to escape: the form and
+// window procedures catch at the boundary, so ending at once is all that is left to do.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace tk {
 

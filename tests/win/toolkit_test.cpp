@@ -7,6 +7,7 @@
 #include "toolkit/caption_face.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
+#include "toolkit/moment.h"
 #include "toolkit/registry.h"
 #include "toolkit/seams_win.h"
 #include "toolkit/text_box.h"
@@ -241,3 +242,38 @@ TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
 }
 
 }  // namespace
+
+// Moments for a timing harness: each test case runs in a process of its own, so the variable
+// is read fresh.
+namespace {
+
+tk::KernelHandle MomentEvent(const wchar_t* name) {
+  return tk::KernelHandle(CreateEventW(nullptr, TRUE, FALSE, name));
+}
+
+bool IsSet(const tk::KernelHandle& event) {
+  return WaitForSingleObject(event.get(), 0) == WAIT_OBJECT_0;
+}
+
+}  // namespace
+
+TEST(MomentTest, WithThePrefixSetOnlyTheNamedMomentsEventIsSet) {
+  SetEnvironmentVariableW(tk::kMomentsVariable, L"MomentTest1");
+  tk::KernelHandle painted = MomentEvent(L"MomentTest1.first-paint");
+  tk::KernelHandle idle = MomentEvent(L"MomentTest1.dialog-idle");
+  tk::KernelHandle otherRun = MomentEvent(L"MomentTest2.first-paint");
+  tk::MarkMoment(L"first-paint");
+  tk::MarkMoment(L"no-one-waits-for-this");
+  EXPECT_TRUE(IsSet(painted));
+  EXPECT_FALSE(IsSet(idle));
+  EXPECT_FALSE(IsSet(otherRun));
+}
+
+TEST(MomentTest, WithoutThePrefixNothingIsSignalled) {
+  SetEnvironmentVariableW(tk::kMomentsVariable, nullptr);
+  tk::KernelHandle unprefixed = MomentEvent(L".first-paint");
+  tk::KernelHandle bare = MomentEvent(L"first-paint");
+  tk::MarkMoment(L"first-paint");
+  EXPECT_FALSE(IsSet(unprefixed));
+  EXPECT_FALSE(IsSet(bare));
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "avi.h"
+#include "palette.h"
 #include "logo_video.h"
 #include "pictures.h"
 #include "sounds.h"
@@ -43,7 +44,7 @@ int main(int argc, char** argv) {
   const std::filesystem::path out = argv[1];
   const std::filesystem::path kzr = out / "KzR";
   std::filesystem::create_directories(kzr);
-  bool ok = Write(out, "background.bmp", EncodeBmp8(Background()));
+  bool ok = Write(out, "background.bmp", EncodeBmp8Rle(Background()));
   ok &= Write(out, "face.bmp", EncodeBmp8(ButtonPanel()));
   for (const Accent& icon : kIcons)
     ok &=
