@@ -53,7 +53,7 @@ INT_PTR CALLBACK TabsProc(HWND dialog, UINT message, WPARAM w, LPARAM) {
       item.pszText = caption;
       TabCtrl_InsertItem(tabs, i, &item);
       HWND page =
-          CreateDialogParamW(GetModuleHandleW(nullptr), L"ID_FloorPage", dialog, PageProc, 0);
+          CreateDialogParamW(GetModuleHandleW(nullptr), pageTemplates[i], dialog, PageProc, 0);
       PlacePage(tabs, page);
       ShowWindow(page, i == 0 ? SW_SHOW : SW_HIDE);
     }
