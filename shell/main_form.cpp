@@ -67,7 +67,6 @@ void MainForm::Register() {
   SetCurrentDirectoryW(tk::Widen(kz::InstalledSeams().files->ProgramDir()).c_str());
   background_.LoadBitmapResource(kBackgroundBitmap);
   ResolveSounds();
-  tk::PlaySoundLooping(startSound_);
 
   const int w = GetSystemMetrics(SM_CXSCREEN);
   const int h = GetSystemMetrics(SM_CYSCREEN);
@@ -101,6 +100,9 @@ bool MainForm::Paint(tk::PaintArgs& args) {
   if (!firstPaintPosted) {
     firstPaintPosted = true;
     tk::MarkMoment(L"first-paint");
+    // The start sound begins with the first picture: opening the sound device takes tens of
+    // milliseconds under Wine, which would otherwise keep the screen blank that much longer.
+    tk::PlaySoundLooping(startSound_);
     PostUserEvent();
   }
   return true;

@@ -22,20 +22,20 @@ void Grid::Attach(HWND window, int id, std::string name) {
   font_ = reinterpret_cast<HFONT>(SendMessageW(GetParent(window), WM_GETFONT, 0, 0));
   Measure();
   UpdateScrollBar();
-  InvalidateRect(window, nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::SetColumnCount(int columns) {
   columns_.resize(size_t(std::max(columns, 0)));
   for (auto& cells : cells_) cells.resize(columns_.size());
   column_ = std::clamp(column_, 0, std::max(ColumnCount() - 1, 0));
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::SetColumnHeading(int column, const std::wstring& text) {
   if (column < 0 || column >= ColumnCount()) return;
   columns_[size_t(column)].heading = text;
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 std::wstring Grid::ColumnHeading(int column) const {
@@ -46,7 +46,7 @@ std::wstring Grid::ColumnHeading(int column) const {
 void Grid::SetColumnWidth(int column, int pixels) {
   if (column < 0 || column >= ColumnCount()) return;
   columns_[size_t(column)].width = std::max(pixels, 0);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 int Grid::ColumnWidth(int column) const {
@@ -69,19 +69,19 @@ void Grid::SetRowCount(int rows) {
   if (row_ >= rows_) row_ = rows_ - 1;
   UpdateScrollBar();
   ScrollTo(top_);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::SetRowHeight(int pixels) {
   rowHeight_ = std::max(pixels, 1);
   UpdateScrollBar();
   ScrollTo(top_);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::SetRowHeadingWidth(int pixels) {
   rowHeadingWidth_ = std::max(pixels, 0);
-  if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::SetRowHeading(int row, const std::wstring& text) {
@@ -168,7 +168,13 @@ bool Grid::HitTest(POINT p, int& row, int& column) const {
 void Grid::InvalidateCell(int row, int column) {
   if (!hwnd() || row < 0) return;
   const RECT r = CellRect(row, column);
-  InvalidateRect(hwnd(), &r, FALSE);
+  Invalidate(&r);
+}
+
+// A grid that is not on screen (its page hidden, as while the pages are filled) has nothing
+// to invalidate: showing it paints it whole. Filling skips a server round trip per cell.
+void Grid::Invalidate(const RECT* area) {
+  if (hwnd() && IsWindowVisible(hwnd())) InvalidateRect(hwnd(), area, FALSE);
 }
 
 void Grid::InvalidateCurrent() { InvalidateCell(row_, column_); }
@@ -179,7 +185,7 @@ void Grid::ScrollTo(int top) {
   top_ = top;
   if (!hwnd()) return;
   SetScrollPos(hwnd(), SB_VERT, top_, TRUE);
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  Invalidate(nullptr);
 }
 
 void Grid::UpdateScrollBar() {
@@ -312,17 +318,17 @@ LRESULT Grid::WindowProc(UINT message, WPARAM w, LPARAM l) {
       font_ = reinterpret_cast<HFONT>(w);
       Measure();
       UpdateScrollBar();
-      if (LOWORD(l)) InvalidateRect(hwnd(), nullptr, FALSE);
+      if (LOWORD(l)) Invalidate(nullptr);
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
     case WM_SIZE:
       UpdateScrollBar();
       ScrollTo(top_);
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      Invalidate(nullptr);
       break;
     case WM_ENABLE:
-      InvalidateRect(hwnd(), nullptr, FALSE);
+      Invalidate(nullptr);
       return 0;
     case WM_ERASEBKGND:
       return 1;  // Paint covers every pixel

@@ -82,6 +82,7 @@ class Grid : public CustomControl, public kz::KeyGridView {
   bool HitTest(POINT p, int& row, int& column) const;
   void InvalidateCell(int row, int column);
   void InvalidateCurrent();
+  void Invalidate(const RECT* area);
   void ScrollTo(int top);
   void UpdateScrollBar();
   void MakeVisible(int row);
