@@ -17,9 +17,8 @@ namespace {
 constexpr int kPages = 6;
 const wchar_t* const kEmptyPages[kPages] = {L"ID_FloorPage", L"ID_FloorPage", L"ID_FloorPage",
                                             L"ID_FloorPage", L"ID_FloorPage", L"ID_FloorPage"};
-const wchar_t* const kSetupPages[kPages] = {L"ID_ScreenTab", L"ID_SoundTab",
-                                            L"ID_KeyboardTab", L"ID_MouseTab",
-                                            L"ID_JoystickTab", L"ID_SystemTab"};
+const wchar_t* const kSetupPages[kPages] = {L"ID_ScreenTab", L"ID_SoundTab",    L"ID_KeyboardTab",
+                                            L"ID_MouseTab",  L"ID_JoystickTab", L"ID_SystemTab"};
 const wchar_t* const* pageTemplates = kEmptyPages;
 
 // The setup pages' grid is a window class of our own: here a plain window stands in for it.
