@@ -96,6 +96,8 @@ void Form::SetSystemBackground(int colourIndex) {
 }
 
 void Form::SetFont(const std::string& fontText) {
+  // The form's previous font lives until no control uses it any more.
+  const FontHandle previous = std::move(font_);
   font_ = CreateFontFromText(fontText);
   if (!hwnd_) return;
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -104,7 +106,7 @@ void Form::SetFont(const std::string& fontText) {
   // page under Wine.
   for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const auto current = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
-    if (!FontsLookAlike(current, font_.get()))
+    if (current == previous.get() || !FontsLookAlike(current, font_.get()))
       SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   }
 }

@@ -7,6 +7,7 @@
 
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
+#include "toolkit/font.h"
 #include "toolkit/form.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
@@ -169,6 +170,61 @@ TEST(ControlsTest, TheTabControlShowsOnlyTheSelectedPageOverItsDisplayArea) {
     EXPECT_EQ(font.lfCharSet, 204);
   }
   EXPECT_EQ(tk::LiveObjects::Gdi(), gdi);
+}
+
+HFONT FontOf(tk::Control& control) { return reinterpret_cast<HFONT>(control.Send(WM_GETFONT)); }
+
+tk::FontHandle FontWith(LONG height, LONG weight, BYTE quality, const wchar_t* face,
+                        BYTE charSet = DEFAULT_CHARSET) {
+  LOGFONTW lf{};
+  lf.lfHeight = height;
+  lf.lfWeight = weight;
+  lf.lfQuality = quality;
+  lf.lfCharSet = charSet;
+  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+  return tk::FontHandle(CreateFontIndirectW(&lf));
+}
+
+// Alike means drawn alike: the default weight is the normal one and the qualities that follow
+// the system's smoothing are one; any other difference counts.
+TEST(ControlsTest, FontsLookAlikeOnlyWhenTheyDrawTheSame) {
+  const auto plain = FontWith(-11, FW_NORMAL, DEFAULT_QUALITY, L"MS Sans Serif");
+  EXPECT_TRUE(tk::FontsLookAlike(plain.get(), plain.get()));
+  EXPECT_TRUE(tk::FontsLookAlike(
+      plain.get(), FontWith(-11, FW_DONTCARE, PROOF_QUALITY, L"ms sans serif").get()));
+  EXPECT_FALSE(tk::FontsLookAlike(plain.get(),
+                                  FontWith(-11, FW_BOLD, DEFAULT_QUALITY, L"MS Sans Serif").get()));
+  EXPECT_FALSE(tk::FontsLookAlike(
+      plain.get(), FontWith(-13, FW_NORMAL, DEFAULT_QUALITY, L"MS Sans Serif").get()));
+  EXPECT_FALSE(
+      tk::FontsLookAlike(plain.get(), FontWith(-11, FW_NORMAL, DEFAULT_QUALITY, L"Courier").get()));
+  EXPECT_FALSE(tk::FontsLookAlike(
+      plain.get(), FontWith(-11, FW_NORMAL, NONANTIALIASED_QUALITY, L"MS Sans Serif").get()));
+  EXPECT_FALSE(tk::FontsLookAlike(
+      plain.get(), FontWith(-11, FW_NORMAL, DEFAULT_QUALITY, L"MS Sans Serif", 204).get()));
+  EXPECT_FALSE(tk::FontsLookAlike(plain.get(), nullptr));
+}
+
+// The form's font reaches every control that does not already draw with a font like it: the
+// template's own font stays where it is the same, any other font is replaced.
+TEST(ControlsTest, AFormsFontReplacesOnlyTheControlsFontsThatDrawOtherwise) {
+  ControlsForm form;
+  ASSERT_TRUE(form.Create(nullptr));
+  const HFONT templateFont = FontOf(form.combo_Values);
+  ASSERT_TRUE(templateFont);
+  form.SetFont("8.MS Sans Serif");
+  EXPECT_EQ(FontOf(form.combo_Values), templateFont);
+  EXPECT_TRUE(tk::FontsLookAlike(FontOf(form.label_Text), form.Font()));
+
+  form.SetFont("10.MS Sans Serif.Bold.CharSet=204");
+  EXPECT_EQ(FontOf(form.combo_Values), form.Font());
+  EXPECT_EQ(FontOf(form.label_Text), form.Font());
+  EXPECT_EQ(FontOf(form.optb_One), form.Font());
+  // The same font text again: the controls leave the form's old font, which goes.
+  form.SetFont("10.MS Sans Serif.Bold.CharSet=204");
+  EXPECT_EQ(FontOf(form.combo_Values), form.Font());
+  EXPECT_EQ(FontOf(form.label_Text), form.Font());
+  form.Destroy();
 }
 
 }  // namespace

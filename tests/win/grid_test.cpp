@@ -54,12 +54,40 @@ class GridTest : public ::testing::Test {
     return info;
   }
 
+  RECT UpdateRect() {
+    RECT dirty{};
+    GetUpdateRect(grid.hwnd(), &dirty, FALSE);
+    return dirty;
+  }
+
   tk::Grid grid;
   std::vector<std::string> log;
-
- private:
   HWND parent_ = nullptr;
 };
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A change on screen repaints its cell; a grid filled while hidden (as the setup pages fill
+// theirs) is painted whole when it is shown, so that no cell keeps an old text.
+TEST_F(GridTest, ChangesRepaintTheirCellOnScreenAndAGridFilledHiddenPaintsWholeWhenShown) {
+  UpdateWindow(grid.hwnd());
+  EXPECT_FALSE(GetUpdateRect(grid.hwnd(), nullptr, FALSE));
+  grid.SetCellText(1, 1, L"changed");
+  EXPECT_TRUE(SameRect(UpdateRect(), grid.CellRect(1, 1)));
+  UpdateWindow(grid.hwnd());
+
+  ShowWindow(parent_, SW_HIDE);
+  grid.SetColumnHeading(0, L"hidden");
+  for (int row = 0; row < 50; ++row) grid.SetCellText(row, 2, L"filled while hidden");
+  ShowWindow(parent_, SW_SHOWNA);
+  RECT client{};
+  GetClientRect(grid.hwnd(), &client);
+  EXPECT_TRUE(SameRect(UpdateRect(), client));
+  EXPECT_EQ(grid.CellText(49, 2), L"filled while hidden");
+  EXPECT_EQ(grid.ColumnHeading(0), L"hidden");
+}
 
 TEST_F(GridTest, ScrollsToTheCurrentRowAndByItsScrollBarAndWheel) {
   const int page = grid.VisibleRows();
