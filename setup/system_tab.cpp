@@ -16,6 +16,11 @@ constexpr WPARAM kCheckNameEvent = 1;
 // How much of a refused name the message shows.
 constexpr size_t kShownNameLength = 64;
 
+// An emptied box is stored as it is: with no name, nothing is loaded, saved or cleaned up.
+bool IsStorableName(const std::string& typed) {
+  return typed.empty() || kz::IsUsableCfgName(typed);
+}
+
 }  // namespace
 
 const wchar_t* const kGeneralComment =
@@ -112,13 +117,6 @@ void SystemTab::RegisterNameHandlers() {
     return true;
   });
 }
-
-namespace {
-// An emptied box is stored as it is: with no name, nothing is loaded, saved or cleaned up.
-bool IsStorableName(const std::string& typed) {
-  return typed.empty() || kz::IsUsableCfgName(typed);
-}
-}  // namespace
 
 // A name half typed ("my.") is not stored; the last usable one stays in "Cfg Name".
 void SystemTab::StoreTypedName() {

@@ -33,10 +33,7 @@ struct Resources {
   int windows;
   long gdi;
   long user;
-  bool operator==(const Resources& o) const {
-    return kernelHandles == o.kernelHandles && windows == o.windows && gdi == o.gdi &&
-           user == o.user;
-  }
+  bool operator==(const Resources&) const = default;
 };
 
 void PrintTo(const Resources& r, std::ostream* out) {
@@ -53,11 +50,7 @@ Resources Measure() {
 struct Saved {
   int screenWidth, fxVolume, controllerType, enableRudder, mouseAiming;
   std::string forwardKey2;
-  bool operator==(const Saved& o) const {
-    return screenWidth == o.screenWidth && fxVolume == o.fxVolume &&
-           controllerType == o.controllerType && enableRudder == o.enableRudder &&
-           mouseAiming == o.mouseAiming && forwardKey2 == o.forwardKey2;
-  }
+  bool operator==(const Saved&) const = default;
 };
 
 class LongSessionTest : public SetupTest {
