@@ -30,28 +30,29 @@ voltrane_wine_env() {
 # written next to the prefix.
 voltrane_start_xvfb() {
   local file=$WINEPREFIX.display
-  local size=${VOLTRANE_SCREEN:-1024x768x24}
-  size=${size%x*}
-  # The display must still be ours: another run may have taken its number since, at another size.
-  # (The whole answer is read first: a pipe into grep -q fails under pipefail.)
-  local answer=
-  if [ -f "$file" ]; then answer=$(xdpyinfo -display "$(cat "$file")" 2>/dev/null || true); fi
-  if [[ $answer =~ dimensions:\ +${size}\ pixels ]]; then return; fi
-  # The first free display number; with none free, no display of another run is borrowed.
-  local n found=
-  for n in $(seq 91 299); do
-    if [ ! -e /tmp/.X11-unix/X$n ] && [ ! -e /tmp/.X$n-lock ]; then found=1 && break; fi
-  done
-  if [ -z "$found" ]; then
-    echo "wine-env: no free X display number in :91 to :299" >&2
-    return 1
-  fi
-  Xvfb ":$n" -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp >/dev/null 2>&1 9>&- &
+  # The display is still ours while the Xvfb this prefix started runs: another run cannot
+  # have taken its number.
+  local pid= command=
+  if [ -f "$WINEPREFIX.xvfb-pid" ]; then pid=$(cat "$WINEPREFIX.xvfb-pid"); fi
+  if [ -n "$pid" ]; then command=$({ tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null || true); fi
+  if [ -f "$file" ] && [[ $command == Xvfb\ * ]]; then return; fi
+  # The server takes the first free display number itself (-displayfd), so two runs that start
+  # at the same moment never pick the same one.
+  local numberfile
+  numberfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp \
+    3>"$numberfile" >/dev/null 2>&1 9>&- &
   echo $! >"$WINEPREFIX.xvfb-pid"
-  local i
-  for i in $(seq 1 50); do
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then break; fi
+  local i n=
+  for i in $(seq 1 100); do
+    n=$(cat "$numberfile")
+    if [ -n "$n" ]; then break; fi
     sleep 0.1
   done
+  rm -f "$numberfile"
+  if [ -z "$n" ]; then
+    echo "wine-env: Xvfb did not start" >&2
+    return 1
+  fi
   echo ":$n" >"$file"
 }
