@@ -9,6 +9,7 @@
 #include "autorun/end_autorun.h"
 #include "config/install_settings.h"
 #include "fake_seams.h"
+#include "form_table.h"
 #include "toolkit/seams_win.h"
 #include "win_harness.h"
 
@@ -28,7 +29,7 @@ class AutorunTest : public ::testing::Test {
     kz::InstalledSeams().files = files.get();
     previousKey = kz::InstalledSeams().installKey;
     kz::InstalledSeams().installKey = &key;
-    key.values = {{kMainFolderValue, wt::Utf8(install.Join(kGame))}, {kCfgNameValue, "voltra.cfg"}};
+    key.values = {{"Main Folder", wt::Utf8(install.Join(kGame))}, {"Cfg Name", "voltra.cfg"}};
     install.CopyIn(wt::TestProgramDir() + L"setup.exe", kGame + std::wstring(L"\\setupshell.exe"));
   }
   void TearDown() override {
@@ -48,12 +49,6 @@ class AutorunTest : public ::testing::Test {
     return install.Exists(program + L".log") ? install.Read(program + L".log") : std::string();
   }
   std::string ShellLog() const { return Log(kGame + std::wstring(L"\\setupshell")); }
-  void PressKey(UINT key) {
-    HWND target = GetFocus();
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-    wt::PumpFor(200);
-  }
 
   static constexpr const wchar_t* kGame = L"Program Files\\Voltrane";
   wt::ScratchFolder install;
@@ -94,8 +89,7 @@ TEST_F(AutorunTest, InstalledTheShellStartsAfterTwoSecondsQuotedAndTheProgramEnd
 
 TEST_F(AutorunTest, EscDuringTheCountdownEndsWithoutStartingTheShell) {
   ASSERT_TRUE(Open());
-  wt::PumpFor(300);
-  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Install.hwnd(), VK_ESCAPE));
   EXPECT_TRUE(wt::QuitPosted());
   EXPECT_FALSE(form->CountingDown());
   wt::PumpFor(2500);
@@ -123,10 +117,9 @@ TEST_F(AutorunTest, NotInstalledSpaceOnInstallStartsTheSetupBesideTheProgramAndE
   ASSERT_TRUE(Open());
   EXPECT_FALSE(form->Installed());
   EXPECT_FALSE(form->CountingDown());
-  wt::PumpFor(2500);
+  wt::PumpFor(2500);  // two and a half seconds in which nothing ends the window
   EXPECT_FALSE(wt::QuitPosted());
-  EXPECT_EQ(GetFocus(), form->pictbttn_Install.hwnd());
-  PressKey(VK_SPACE);
+  ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Install.hwnd(), VK_SPACE));
   ASSERT_TRUE(wt::PumpUntil([&] { return !Log(L"Disc\\setup").empty(); }, 10000));
   EXPECT_THAT(Log(L"Disc\\setup"),
               ::testing::HasSubstr("commandline=" + wt::Utf8(install.Join(L"Disc\\setup.exe"))));
@@ -164,20 +157,31 @@ TEST_F(AutorunTest, ExitByTheKeyboardEndsOnceAndStartsNothing) {
   key.present = false;
   PutSetup(L"Disc\\");
   ASSERT_TRUE(Open());
-  PressKey(VK_TAB);
-  EXPECT_EQ(GetFocus(), form->pictbttn_Exit.hwnd());
-  PressKey(VK_SPACE);
+  ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Install.hwnd(), VK_TAB));
+  ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Exit.hwnd(), VK_SPACE));
   EXPECT_TRUE(wt::QuitPosted());
-  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Exit.hwnd(), VK_ESCAPE));
   form->Close();
   wt::PumpFor(300);
   EXPECT_EQ(EndAutorunRuns(), 1);
   EXPECT_EQ(Log(L"Disc\\setup"), "");
 }
 
+// The template as autorun.exe carries it, and the running window.
 TEST_F(AutorunTest, TheWindowIsCentredWithItsCaptionButtonsAndIcon) {
   key.present = false;
   ASSERT_TRUE(Open());
+  const wt::Kind button{L"Button", BS_TYPEMASK, BS_PUSHBUTTON, BS_PUSHBUTTON};
+  const wt::FormTable table{L"ID_AutoRunForm", "AutoRunForm", wt::kNotGiven, wt::kNotGiven, 101,
+                            24, WS_CAPTION | WS_SYSMENU, 0, 0, L"Voltrane", 10, L"MS Sans Serif",
+                            700, 204,
+                            {{101, "pictbttn_Install", button, 2, 2, 47, 20, L"Установка"},
+                             {102, "pictbttn_Exit", button, 52, 2, 47, 20, L"Выход"}}};
+  HMODULE shipped = LoadLibraryExW((wt::TestProgramDir() + L"autorun.exe").c_str(), nullptr,
+                                   LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(shipped, nullptr);
+  wt::ExpectFormMatches(table, shipped, form.get());
+  FreeLibrary(shipped);
   wchar_t caption[32] = {};
   GetWindowTextW(form->hwnd(), caption, 32);
   EXPECT_STREQ(caption, L"Voltrane");

@@ -12,6 +12,7 @@
 #include "setup/choose_activity_dialog.h"
 #include "setup_fixture.h"
 #include "toolkit/grid.h"
+#include "toolkit/slider.h"
 
 class ControlsPageTest : public SetupTest {
  protected:
@@ -34,6 +35,12 @@ class ControlsPageTest : public SetupTest {
     return std::wstring(text.begin(), text.end());
   }
 
+  // As the trackbar does when the player moves it: the new position, then its notice.
+  static void MoveSlider(tk::Slider& slider, int position) {
+    slider.SetPosition(position);
+    SendMessageW(GetParent(slider.hwnd()), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, position),
+                 reinterpret_cast<LPARAM>(slider.hwnd()));
+  }
   // Makes the cell current as a click does, without a double click.
   static ModalStep SelectCell(GridRef gridOf, int row, int column) {
     return Do([gridOf, row, column] {

@@ -40,11 +40,10 @@ class HelpTest : public ShellTest {
     SendMessageW(Help().hwnd(), WM_VSCROLL, MAKEWPARAM(code, 0),
                  reinterpret_cast<LPARAM>(Help().vscroll_Help.hwnd()));
   }
-  // A key as the player presses it: posted to the focused control, through the message loop.
+  // A key as the player presses it, on the scroll bar, which has the focus while the window is
+  // open: through the message loop.
   void PressKey(UINT key) {
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
-    wt::PumpFor(200);
+    ASSERT_TRUE(wt::PressKeyOn(Help().vscroll_Help.hwnd(), key)) << "the scroll bar has not the focus";
   }
   int Position() { return Help().vscroll_Help.Position(); }
   // The colour of the picture the box shows at (x, y); CLR_INVALID without a picture.
@@ -168,7 +167,6 @@ TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
   PressKey(VK_ESCAPE);
   const long gdiBefore = tk::LiveObjects::Gdi();
   ASSERT_TRUE(OpenHelp());
-  EXPECT_EQ(GetFocus(), Help().vscroll_Help.hwnd());
   PressKey(VK_DOWN);
   EXPECT_EQ(Position(), 1);
   EXPECT_EQ(Shown(), PageColour(1));
@@ -196,11 +194,10 @@ TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {
   HWND first = Help().hwnd();
   Scroll(SB_LINEDOWN);
   SetForegroundWindow(main->hwnd());
-  wt::PumpFor(200);
+  wt::PumpUntil([&] { return GetForegroundWindow() == main->hwnd(); });
   main->ButtonBar().pictbttn_Help.Click();
-  wt::PumpFor(300);
   EXPECT_EQ(Help().hwnd(), first);
-  EXPECT_EQ(GetForegroundWindow(), first);
+  EXPECT_TRUE(wt::PumpUntil([&] { return GetForegroundWindow() == first; }));
   EXPECT_EQ(Position(), 1);
   int helpWindows = 0;
   EnumWindows(

@@ -28,7 +28,7 @@ class LaunchTest : public ShellTest {
     kz::InstalledSeams().installKey = &key;
     std::wstring folder = install.path();
     folder.pop_back();
-    key.values = {{kMainFolderValue, wt::Utf8(folder)}, {kCfgNameValue, "B.CFG"}};
+    key.values = {{"Main Folder", wt::Utf8(folder)}, {"Cfg Name", "B.CFG"}};
     install.CopyIn(wt::TestProgramDir() + L"KzR\\logo.avi", L"KzR\\logo.avi");
     SetEnvironmentVariableW(L"VOLTRA_LOG", install.Join(L"game.log").c_str());
     SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"3");
@@ -215,14 +215,14 @@ TEST_F(LaunchTest, FiftyLaunchesLeaveTheHandlersWhereTheFirstLeftThem) {
 // A to Z folded only, and the file that the name opens always stays.
 TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {
   WriteConfigurations({L"a.cfg", L"b.cfg"});
-  key.values[kCfgNameValue] = "";
+  key.values["Cfg Name"] = "";
   RemoveOtherConfigurations();
   EXPECT_TRUE(install.Exists(L"a.cfg"));
-  key.values.erase(kCfgNameValue);
+  key.values.erase("Cfg Name");
   RemoveOtherConfigurations();
   EXPECT_TRUE(install.Exists(L"a.cfg"));
-  key.values[kCfgNameValue] = "b.cfg";
-  key.values[kMainFolderValue] = "";
+  key.values["Cfg Name"] = "b.cfg";
+  key.values["Main Folder"] = "";
   RemoveOtherConfigurations();
   EXPECT_TRUE(install.Exists(L"a.cfg"));
   key.present = false;
@@ -232,9 +232,9 @@ TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {
   std::wstring folder = install.path();
   folder.pop_back();
   key.present = true;
-  key.values[kMainFolderValue] = wt::Utf8(folder);
+  key.values["Main Folder"] = wt::Utf8(folder);
   WriteConfigurations({L"ёлка.cfg", L"Другая.CFG"});
-  key.values[kCfgNameValue] = wt::Utf8(L"Ёлка.cfg");
+  key.values["Cfg Name"] = wt::Utf8(L"Ёлка.cfg");
   // A file that cannot be deleted stays, silently.
   SetFileAttributesW(install.Join(L"b.cfg").c_str(), FILE_ATTRIBUTE_READONLY);
   RemoveOtherConfigurations();
@@ -255,14 +255,14 @@ TEST_F(LaunchTest, TheCleanUpNeverReachesOutsideTheMainFolder) {
   install.MakeFolder(L"main\\dir.cfg");
   WriteConfigurations({L"main\\a.cfg", L"main\\b.cfg", L"main\\sub\\x.cfg",
                        L"main\\dir.cfg\\inner.cfg", L"up.cfg"});
-  key.values[kMainFolderValue] = wt::Utf8(install.Join(L"main"));
+  key.values["Main Folder"] = wt::Utf8(install.Join(L"main"));
   for (const char* name : {"", "..\\up.cfg", "../up.cfg", "sub\\x.cfg", "*.cfg", "b?.cfg", "NUL",
                            "con.cfg", "b.cfg."}) {
-    key.values[kCfgNameValue] = name;
+    key.values["Cfg Name"] = name;
     RemoveOtherConfigurations();
     EXPECT_TRUE(install.Exists(L"main\\a.cfg")) << name;
   }
-  key.values[kCfgNameValue] = "b.cfg";
+  key.values["Cfg Name"] = "b.cfg";
   RemoveOtherConfigurations();
   EXPECT_FALSE(install.Exists(L"main\\a.cfg"));
   EXPECT_TRUE(install.Exists(L"main\\b.cfg"));

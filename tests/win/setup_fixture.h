@@ -41,6 +41,8 @@ class ModalScript {
 class SetupTest : public ShellTest {
  protected:
   static constexpr const wchar_t* kCfgName = L"voltrane.cfg";
+  // What the dialog asks when it closes on a changed configuration.
+  static constexpr const wchar_t* kQuestion = L"Конфигурация изменена. Сохранить изменения?";
 
   void SetUp() override;
   void TearDown() override;
@@ -62,6 +64,11 @@ class SetupTest : public ShellTest {
   ModalStep WhenOpen();
   static ModalStep Do(std::function<void()> action);
   ModalStep PressKey(WORD key);
+  // Where a key goes: the focused window, or the active window when nothing has the focus, as
+  // long as that is the setup dialog or a dialog over it. Null while a late focus event from X
+  // has handed the activation to the shell's main window or bar for a moment (or to no
+  // window): a step that sends a key then waits.
+  HWND KeyTarget();
   // The key with Ctrl (and Shift) held, as the thread's keyboard state tells it; the keys
   // are let go at the next tick, once the dialog has taken the message.
   ModalStep PressChord(WORD key, bool shift = false);

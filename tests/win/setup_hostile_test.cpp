@@ -74,18 +74,23 @@ class HostileSetupTest : public SetupTest {
     return [this, pressed] {
       BYTE state[256] = {};
       GetKeyboardState(state);
+      HWND target = KeyTarget();
+      if (!*pressed && !target) return false;
       state[VK_SHIFT] = state[VK_LSHIFT] = *pressed ? 0 : 0x80;
       SetKeyboardState(state);
       if (*pressed) return true;
-      PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+      PostMessageW(target, WM_KEYDOWN, VK_TAB, 1);
       *pressed = true;
       return false;
     };
   }
-  static ModalStep Type(const std::wstring& text) {
-    return Do([text] {
-      for (wchar_t ch : text) PostMessageW(GetFocus(), WM_CHAR, ch, 1);
-    });
+  ModalStep Type(const std::wstring& text) {
+    return [this, text] {
+      HWND target = KeyTarget();
+      if (!target) return false;
+      for (wchar_t ch : text) PostMessageW(target, WM_CHAR, ch, 1);
+      return true;
+    };
   }
   ModalStep WaitForBoxes(size_t count) {
     return [this, count] { return boxes.shown.size() >= count; };
@@ -115,7 +120,7 @@ TEST_F(HostileSetupTest, NamesOfThirtyTwoThousandCharactersStartOpenAndLaunchLos
   // The name opens no file: the dialog showed the defaults, which the Sound page adjusts to
   // the missing sound card, hence the question; No keeps everything as it was.
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[0].text, kQuestion);
   EXPECT_EQ(ReadValue(L"Cfg Name"), hugeName);  // the player's value, untouched
   EXPECT_TRUE(install.Exists(kCfgName));
   EXPECT_TRUE(install.Exists(L"other.cfg"));
@@ -163,7 +168,7 @@ TEST_F(HostileSetupTest, ACfgNameWithAFolderPartAWildcardOrADeviceIsNeverUsed) {
   DeleteFileW(install.Join(outside).c_str());
   EXPECT_EQ(width, 640);
   ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[0].text, kQuestion);
   EXPECT_EQ(boxes.shown[1].text, SaveFailedMessage("..\\up.cfg"));
   EXPECT_EQ(after, planted);
 }
@@ -178,7 +183,7 @@ TEST_F(HostileSetupTest, ACfgNameThatIsAFolderIsNeitherReadNorReplaced) {
   ASSERT_EQ(boxes.shown.size(), 3u);
   EXPECT_THAT(tk::Narrow(boxes.shown[0].text),
               HasSubstr("Не удалось прочитать файл конфигурации «KzR»"));
-  EXPECT_EQ(boxes.shown[1].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[1].text, kQuestion);
   EXPECT_EQ(boxes.shown[2].text, SaveFailedMessage("KzR"));
   EXPECT_EQ(install.Read(L"KzR\\keep.txt"), "keep");
   EXPECT_TRUE(install.Exists(L"KzR\\g_spd1.ico"));
@@ -236,7 +241,7 @@ TEST_F(HostileSetupTest, ATenMegabyteOneLineFileOpensTheDialogAndStaysUntouched)
   EXPECT_EQ(width, 640);
   // Nothing in it applies: the defaults, which the Sound page adjusts to the missing card.
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[0].text, kQuestion);
   EXPECT_EQ(install.Read(kCfgName).size(), huge.size());
 }
 

@@ -38,7 +38,6 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
   std::vector<std::wstring> hat, pad, fixed, headings;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
                            JoystickTab& page = Page();
-                           EXPECT_EQ(page.name(), "JoystickTab");
                            ASSERT_EQ(Grid().RowCount(), 24);
                            ASSERT_EQ(Grid().ColumnCount(), 2);
                            EXPECT_EQ(Grid().ColumnHeading(0), L"Выбор");
@@ -56,7 +55,10 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
                            EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
                            EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
                                      L"Пропорциональное движение");
-                           EXPECT_EQ(page.label_Comment.Text(), kJoystickComment);
+                           EXPECT_EQ(page.label_Comment.Text(),
+                                     L"Все, что в графе \"выбор\" обозначено\nсловом "
+                                     L"\"кнопка\", является общим как\nдля джойстика, так и "
+                                     L"для game pad'а");
                            EXPECT_EQ(page.cb_JoystickDefault.Text(), L"Установить по умолчанию");
                          }),
                          PressKey(VK_ESCAPE)}));
@@ -153,6 +155,36 @@ TEST_F(JoystickPageTest, TheResetRestoresTheHiddenAxesAndLeavesTheMouseAlone) {
   EXPECT_EQ(Value("ControllerType"), 4);
   EXPECT_EQ(Value("MouseSensitivity"), 100);
   EXPECT_EQ(Text1("MouseButton0"), "Jump");
+}
+
+// The two scales apart: each slider shows its own axis's scale and stores only that one.
+TEST_F(JoystickPageTest, EachScaleSliderShowsAndStoresItsOwnAxis) {
+  WriteConfig([] {
+    NoSoundCard();
+    SetValue("JoystickAnalogScale0", 8 * 4096);
+    SetValue("JoystickAnalogScale1", 40 * 4096);
+  });
+  ASSERT_TRUE(StartShell());
+  std::vector<int> positions;
+  std::vector<std::wstring> labels;
+  std::vector<int32_t> stored;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
+                           JoystickTab& page = Page();
+                           positions = {page.slider_XScale.Position(),
+                                        page.slider_YScale.Position()};
+                           labels = {page.label_XScaleValue.Text(), page.label_YScaleValue.Text()};
+                           MoveSlider(page.slider_XScale, 12);
+                           stored = {Value("JoystickAnalogScale0"), Value("JoystickAnalogScale1")};
+                           MoveSlider(page.slider_YScale, 20);
+                           stored.push_back(Value("JoystickAnalogScale0"));
+                           stored.push_back(Value("JoystickAnalogScale1"));
+                           labels.push_back(page.label_XScaleValue.Text());
+                           labels.push_back(page.label_YScaleValue.Text());
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(positions, ::testing::ElementsAre(8, 40));
+  EXPECT_THAT(labels, ::testing::ElementsAre(L" 0.50", L" 2.50", L" 0.75", L" 1.25"));
+  EXPECT_THAT(stored, ::testing::ElementsAre(12 * 4096, 40 * 4096, 12 * 4096, 20 * 4096));
 }
 
 // A player with the keyboard alone: Ctrl+Tab to the page, Tab into it, the arrows, Esc and Yes.

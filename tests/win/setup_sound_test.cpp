@@ -62,15 +62,19 @@ TEST_F(SetupTest, TheSoundPageShowsTheFileAndStoresWhatIsTypedWithoutChecking) {
   std::vector<int> stored;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), Do([&] {
                            SoundTab& page = *Form().FindPage<SoundTab>();
-                           EXPECT_EQ(page.name(), "SoundTab");
                            EXPECT_TRUE(IsWindowVisible(page.hwnd()));
                            EXPECT_EQ(page.groupb_Volume.Text(), L"Громкость:");
                            EXPECT_EQ(page.groupb_SystemSettings.Text(), L"Системные установки:");
                            EXPECT_EQ(page.label_Address.Text(), L"Адрес бластера");
                            EXPECT_EQ(page.cb_SoundDefault.Text(), L"Установить по умолчанию");
                            EXPECT_EQ(page.checkbox_BlasterOff.Text(), L"Саунд бластер отключен");
-                           EXPECT_EQ(page.label_GeneralComment.Text(), kSoundGeneralComment);
-                           EXPECT_EQ(page.label_GeneralComment.id(), 122);
+                           EXPECT_EQ(
+                               page.label_GeneralComment.Text(),
+                               L"Если в процессе игры естественный темп не всегда "
+                               L"выдерживается,\nможно попробовать отказаться от некоторых "
+                               L"функций, например,\nотключить музыку (оставив звуки). Для "
+                               L"настройки в процессе игры\nиспользуйте пункт меню \"опции\". "
+                               L"Выйти в меню можно в любой\nмомент игры, нажав Esc.");
                            EXPECT_EQ(page.slider_FX.Maximum(), 255);
                            EXPECT_EQ(page.slider_Music.PageSize(), 32);
                            // 300 shows as the slider's end, and stays 300 in the configuration.
@@ -130,11 +134,14 @@ TEST_F(SetupTest, WithoutACardTheSwitchStartsOffAndTheFirstOpeningAsks) {
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_TRUE(checked);
-  EXPECT_EQ(notice, kBlasterNotFoundNotice);
+  EXPECT_EQ(notice,
+            L"Саунд бластер не найден. Если Вы все же\nуверены, что саунд бластер в системе "
+            L"есть,\nвключите его и введите параметры вручную\nв группу \"Системные "
+            L"установки\".");
   EXPECT_EQ(devices, (std::vector<int>{13, 13}));
   EXPECT_EQ(enabled.back(), kAllDisabled);
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, kSaveQuestion);
+  EXPECT_EQ(boxes.shown[0].text, kQuestion);
   EXPECT_EQ(ConfigBytes(), before);
 
   // Yes keeps 13 and 13; the next opening, untouched, then asks nothing and writes nothing.

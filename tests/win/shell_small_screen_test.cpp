@@ -83,7 +83,7 @@ TEST_F(ShellTest, OnA640By480ScreenTheBarAndTheWaitingTextSitWhereTheyShould) {
   Repaint(main->hwnd());
   Snapshot waiting(main->hwnd());
   // No picture: above the caption lines only the waiting text is lit, inside its own box.
-  const SIZE text = TextSize(kWaitingText);
+  const SIZE text = TextSize(L"ПОДОЖДИТЕ  НЕМНОГО...");
   const RECT box = waiting.LitBox(0, 480 * 95 / 100);
   ASSERT_GE(box.right, 0) << "no waiting text was painted";
   EXPECT_GE(box.top, 120);

@@ -183,7 +183,7 @@ TEST(HandlesTest, PredefinedRootKeysAreNeverClosed) {
 // The installation key of the Windows seams: opened, never created.
 class InstallKeyTest : public ::testing::Test {
  protected:
-  const std::wstring path = tk::Widen(kInstallKeyPath);
+  const std::wstring path = L"SOFTWARE\\Kestrelwood\\Voltrane";
   std::optional<std::wstring> savedName, savedFolder;
   bool existed = false;
   void SetUp() override {

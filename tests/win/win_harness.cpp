@@ -57,6 +57,14 @@ void PumpFor(DWORD ms) {
   PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
 }
 
+bool PressKeyOn(HWND window, UINT key, DWORD timeoutMs) {
+  if (!PumpUntil([window] { return GetFocus() == window; }, timeoutMs)) return false;
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+  PumpUntil([] { return true; });  // the queue handled
+  return true;
+}
+
 bool QuitPosted() { return quitPosted; }
 int QuitCode() { return quitCode; }
 void ResetQuit() { quitPosted = false, quitCode = 0; }

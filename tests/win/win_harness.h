@@ -19,6 +19,11 @@ namespace wt {
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 15000);
 void PumpFor(DWORD ms);
 bool QuitPosted();
+// Posts a key press (down, then up) to `window` once it has the keyboard focus, and handles
+// the thread's queue, so that the key has been through the message loop on return; false when
+// the focus did not come. Under load a focus change from X reaches Wine late and may move the
+// activation away for a moment: a key posted to whatever GetFocus() says then goes astray.
+bool PressKeyOn(HWND window, UINT key, DWORD timeoutMs = 15000);
 int QuitCode();
 void ResetQuit();
 
