@@ -1,10 +1,11 @@
 # Sourced by the end-to-end scenarios: the test prefix on its own display, the installation
 # key's path, and a scratch folder ($install) for the copy of the demo installation.
 source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine-env.sh"
-export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix-test}
+voltrane_test_prefix
 export VOLTRANE_TESTING=1
 export DISPLAY=${VOLTRANE_DISPLAY:-}
 voltrane_wine_env
+voltrane_hold_prefix
 
 key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
 install=$(mktemp -d)
@@ -36,12 +37,15 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
-# On the open setup dialog, with the keyboard: Tab, Right, Esc; then Yes to the save question.
+# On the open setup dialog, with the keyboard: Tab into the shown page, where item $1 takes the
+# focus; Right, after which item $2 is in the state $3 (as `driver wait-page` prints it); Esc;
+# then Yes to the save question. Each key goes once its window has the focus.
 tab_right_escape_save() {
+  driver wait-focus setup 101 || fail "the tab control has not the focus"
   xdotool key Tab
-  sleep 0.3
+  driver wait-focus page "$1" || fail "Tab did not reach item $1"
   xdotool key Right
-  sleep 0.3
+  driver wait-page "$2" 15000 "$3" >/dev/null || fail "after Right: $(driver wait-page "$2" 0)"
   xdotool key Escape
   box=$(driver message-box 10000) || fail "no save question"
   [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"

@@ -10,7 +10,7 @@ cleanup() {
   if [ -n "$shell_pid" ]; then
     # Exit first, so that no shell of this run stays behind for the next scenario.
     wine "$driver_exe" click "Выход" >/dev/null 2>&1 || true
-    sleep 1
+    for _ in $(seq 50); do kill -0 "$shell_pid" 2>/dev/null || break; sleep 0.1; done
     kill "$shell_pid" 2>/dev/null || true
   fi
   rm -rf "$install"
@@ -87,11 +87,10 @@ case "$scenario" in
     expect_logged position 0,0
     expect_logged cfg_files b.cfg
     expect_logged cfg_name B.CFG
-    sleep 1
-    [ "$(driver thread-priority "Выход")" = -15 ] || fail "the thread is not at idle priority"
+    driver thread-priority "Выход" -15 >/dev/null || fail "the thread is not at idle priority"
     [ "$(driver window-origin "Выход")" = "1023 767" ] || fail "the bar is in sight"
-    logo=$(driver logo-rect) || fail "no logo window"
-    [ "$logo" = "352 0 672 240" ] || fail "the logo window is at $logo"
+    # The window takes its place once the video has its size.
+    logo=$(driver window-rect logo 15000 "352 0 672 240") || fail "the logo window is at '$logo'"
     import -window root -display "$DISPLAY" "$output/game-running.png"
     # The shell waits without polling: its processor time over 20 s of the running game.
     before=$(shell_cpu_ms) || fail "no Linux process of the shell"
@@ -100,15 +99,14 @@ case "$scenario" in
     echo "shell CPU over 20 s of the game: $((after - before)) ms (/proc), $windows_ms ms (GetProcessTimes)" |
       tee "$output/shell-cpu.txt"
     [ $((after - before)) -lt 400 ] || fail "the shell used $((after - before)) ms while the game ran"
-    # Clicks while the game runs start nothing.
+    # Clicks while the game runs start nothing: two seconds in which no second start comes.
     driver click "Игра"
     sleep 2
     [ "$(starts)" = 1 ] || fail "a second game started while the first ran"
     driver end-game
     driver wait-no-game 20000 || fail "the game did not end"
     driver click "Помощь"
-    sleep 1
-    [ "$(driver thread-priority "Выход")" = 0 ] || fail "the thread stayed at idle after a click"
+    driver thread-priority "Выход" 0 >/dev/null || fail "the thread stayed at idle after a click"
     driver click "Игра"
     wait_starts 2
     driver end-game
@@ -121,6 +119,7 @@ case "$scenario" in
     wait_starts 1
     # The bar had been shown: the launch moved it out of sight.
     [ "$(driver window-origin "Выход")" = "1023 767" ] || fail "the bar was not moved away"
+    # Three seconds in which no second start comes.
     sleep 3
     [ "$(starts)" = 1 ] || fail "the argument started the game $(starts) times"
     driver end-game
@@ -136,14 +135,14 @@ case "$scenario" in
     driver click "Игра"
     box=$(driver message-box 20000) || fail "no message box"
     [ "$box" = "Error|Cannot open the 'voltra.exe' file" ] || fail "first message box: $box"
-    sleep 1
+    driver wait-message-box 20000 "Error|Failed to create the process" >/dev/null ||
+      fail "no second message box: $(driver wait-message-box 0)"
+    driver wait-painted message-box || fail "the second message box was not painted"
     import -window root -display "$DISPLAY" "$output/logo-and-failure.png"
-    box=$(driver message-box 20000) || fail "no second message box"
-    [ "$box" = "Error|Failed to create the process" ] || fail "second message box: $box"
+    driver message-box >/dev/null || fail "the second message box went away"
     [ ! -e "$install/a.cfg" ] || fail "the clean-up did not run"
     driver escape-logo || fail "no logo window to close"
-    sleep 1
-    ! driver logo-rect >/dev/null || fail "Esc did not close the logo window"
+    driver no-logo || fail "Esc did not close the logo window"
     import -window root -display "$DISPLAY" "$output/waiting-text.png"
     start=$(date +%s%N)
     exit_shell
@@ -182,8 +181,8 @@ case "$scenario" in
     # Save: Tab to the resolution, Right to 800 x 600, Esc, Yes.
     driver click "Настройка"
     driver wait-page 102 >/dev/null || fail "the setup dialog did not open"
-    sleep 0.5  # the dialog takes the keyboard focus once it is shown
-    tab_right_escape_save
+    # The first resolution takes the focus; Right checks the second.
+    tab_right_escape_save 102 103 "Pentium II|1|1"
     # The answer reaches the shell after the driver has pressed it: the file follows.
     for _ in $(seq 50); do
       grep -q $'^ScreenWidth = 800\r$' "$install/voltra.cfg" && break
@@ -195,6 +194,7 @@ case "$scenario" in
     driver click "Настройка"
     [ "$(driver wait-page 103)" = "Pentium II|1|1" ] || fail "800 x 600 is not checked: $(driver wait-page 103)"
     import -window root -display "$DISPLAY" "$output/cyrillic-setup.png"
+    driver wait-focus setup 101 || fail "the tab control has not the focus"
     xdotool key Escape
     driver no-message-box 1500 || fail "a message box after an unchanged load"
     # Clean-up and launch: only the other configuration of the folder itself goes.

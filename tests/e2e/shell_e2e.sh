@@ -33,7 +33,7 @@ case "$scenario" in
     register
     start_shell
     wait_bar
-    sleep 0.5
+    driver wait-painted "Выход" || fail "the bar was not painted"
     import -window root -display "$DISPLAY" "$output/shell-started.png"
     read -r x y < <(driver button-centre "Выход")
     xdotool mousemove "$x" "$y" click 1
@@ -100,12 +100,14 @@ case "$scenario" in
     # The keyboard alone: Ctrl+Tab to the Sound page, Tab to the effects slider, Right once,
     # Esc, and Yes (the question's first button).
     driver click "Настройка"
-    driver wait-page 101 >/dev/null || fail "the setup dialog did not open"
+    driver wait-focus setup 101 || fail "the setup dialog did not open with the tab control focused"
     xdotool key ctrl+Tab
+    driver wait-setup-page 1 >/dev/null || fail "Ctrl+Tab did not bring the Sound page"
     [ "$(driver wait-page 121)" = "Саунд бластер отключен|0|1" ] || fail "the card switch is not unchecked"
     [ "$(driver wait-page 109)" = "240|0|1" ] || fail "the address box: $(driver wait-page 109)"
     import -window root -display "$DISPLAY" "$output/sound-page.png"
-    tab_right_escape_save
+    # The effects slider takes the focus; one step right shows " 181".
+    tab_right_escape_save 104 102 " 181|0|1"
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"
     grep -q $'^FXVolume = 181\r$' "$install/voltra.cfg" || fail "FXVolume is not 181"
     driver click "Выход"
@@ -122,30 +124,29 @@ case "$scenario" in
     driver click "Настройка"
     read -r page icon0 < <(driver setup-page) || fail "no setup dialog"
     [ "$page" = 0 ] || fail "opened on page $page"
-    sleep 0.5
+    driver wait-painted setup || fail "the setup dialog was not painted"
     import -window root -display "$DISPLAY" "$output/setup-opened.png"
+    # Each chord once the tab control has the focus; then the page it should bring.
     press() {
+      driver wait-focus setup 101 || fail "the tab control has not the focus before $1"
       xdotool key "$1"
-      sleep 0.4
-      read -r page icon < <(driver setup-page) || fail "no setup dialog after $1"
+      read -r page icon < <(driver wait-setup-page "$2") || fail "$1 went to page $page, not $2"
     }
-    press ctrl+Tab
-    [ "$page" = 1 ] || fail "Ctrl+Tab went to page $page"
+    press ctrl+Tab 1
     icon1=$icon
-    press ctrl+Tab
-    [ "$page" = 2 ] || fail "Ctrl+Tab twice went to page $page"
+    press ctrl+Tab 2
     icon2=$icon
-    press ctrl+shift+Tab
-    [ "$page" = 1 ] && [ "$icon" = "$icon1" ] || fail "Ctrl+Shift+Tab: page $page, icon $icon"
-    press ctrl+Prior
-    [ "$page" = 0 ] && [ "$icon" = "$icon0" ] || fail "Ctrl+PgUp: page $page, icon $icon"
-    press ctrl+Prior
-    [ "$page" = 5 ] || fail "Ctrl+PgUp from the first page went to page $page"
+    press ctrl+shift+Tab 1
+    [ "$icon" = "$icon1" ] || fail "Ctrl+Shift+Tab: icon $icon"
+    press ctrl+Prior 0
+    [ "$icon" = "$icon0" ] || fail "Ctrl+PgUp: icon $icon"
+    press ctrl+Prior 5
     import -window root -display "$DISPLAY" "$output/setup-last-page.png"
     for other in "$icon0" "$icon1" "$icon2"; do
       [ "$icon" != "$other" ] || fail "the last page shows another page's icon"
     done
     [ "$icon0" != "$icon1" ] && [ "$icon1" != "$icon2" ] || fail "the icon did not follow"
+    driver wait-focus setup 101 || fail "the tab control has not the focus before Esc"
     xdotool key Escape
     driver no-setup 10000 || fail "Esc did not close the setup dialog"
     driver click "Выход"
@@ -154,32 +155,45 @@ case "$scenario" in
     ;;
   keyboard-page-keys)
     # A player without a mouse: Setup, two pages on to "Клавиатура", Tab into the grid,
-    # Enter on key 1 of "Вперед", Q as the new key, Esc, and Yes to the question.
+    # Enter on key 1 of "Вперед", Q as the new key, Esc, and Enter on Yes of the question.
+    # Each key goes once the window that should take it has the focus.
     register
     start_shell
     wait_bar
     driver click "Настройка"
-    sleep 3
-    xdotool key ctrl+Tab
-    sleep 0.3
-    xdotool key ctrl+Tab
-    sleep 0.3
-    for k in Tab Return q; do
-      xdotool key "$k"
-      sleep 0.4
+    for page in 1 2; do
+      driver wait-focus setup 101 || fail "the tab control has not the focus"
+      xdotool key ctrl+Tab
+      driver wait-setup-page $page >/dev/null || fail "Ctrl+Tab did not bring page $page"
     done
+    driver wait-focus setup 101 || fail "the tab control has not the focus"
+    xdotool key Tab
+    driver wait-focus page 101 || fail "Tab did not reach the grid"
+    # While the page waits for the key, the grid is disabled and the status asks for the key.
+    waiting=$'Меняйте клавишу|0|1'
+    xdotool key Return
+    driver wait-page 103 15000 "$waiting" >/dev/null || fail "Enter started no key change"
+    driver wait-focus setup || fail "the setup dialog is not in front"
+    xdotool key q
+    driver wait-page 101 15000 '|0|1' >/dev/null || fail "Q ended no key change"
+    driver wait-page 103 15000 '|0|1' >/dev/null || fail "Q was refused: $(driver wait-page 103 0)"
     import -window root -display "$DISPLAY" "$output/keyboard-page.png"
     # Esc while the page waits is refused as a key: the grid has dropped the focus, so the
     # real key reaches the dialog as a system key and the dialog stays open.
+    driver wait-focus page 101 || fail "the grid has not the focus again"
     xdotool key Return
-    sleep 0.4
+    driver wait-page 103 15000 "$waiting" >/dev/null || fail "Enter started no second change"
+    driver wait-focus setup || fail "the setup dialog is not in front"
     xdotool key Escape
+    driver wait-page 103 15000 $'Клавиша\nнеприменима!|0|1' >/dev/null ||
+      fail "Esc was not refused: $(driver wait-page 103 0)"
     if ! driver no-message-box 1000; then fail "Esc while waiting closed the dialog"; fi
     import -window root -display "$DISPLAY" "$output/keyboard-page-esc.png"
+    driver wait-focus page 101 || fail "the grid has not the focus after the refusal"
     xdotool key Escape
-    sleep 1.5
+    driver wait-focus message-box 6 || fail "no save question with the focus on Yes"
     xdotool key Return
-    sleep 1
+    driver no-setup 10000 || fail "the setup dialog stayed"
     driver click "Выход"
     wait_shell
     grep -q '^Move_Forward = "Q" "Kpad8"'$'\r''\?$' "$install/voltra.cfg" ||

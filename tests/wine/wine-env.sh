@@ -10,6 +10,9 @@ voltrane_wine_env() {
   (
     flock 9
     if [ -z "${DISPLAY:-}" ]; then voltrane_start_xvfb || exit 1; fi
+    if [ ! -f "$WINEPREFIX/.voltrane-ready" ] && [ -n "${VOLTRANE_PREFIX_TEMPLATE:-}" ]; then
+      voltrane_copy_prefix "$VOLTRANE_PREFIX_TEMPLATE" || exit 1
+    fi
     if [ ! -f "$WINEPREFIX/.voltrane-ready" ]; then
       DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} wineboot -i >/dev/null 2>&1 || true
       wineserver -w
@@ -24,6 +27,57 @@ voltrane_wine_env() {
     fi
   ) 9>"$WINEPREFIX.lock"
   if [ -z "${DISPLAY:-}" ]; then export DISPLAY=$(cat "$WINEPREFIX.display"); fi
+}
+
+# The prefix of a test: CTest hands each Wine test one of a pool of prefixes (the resource
+# "wine", scripts/test.sh), each with an Xvfb of its own; outside the pool, the first one.
+# A test on another screen size has a prefix and an Xvfb of that size of its own. All are
+# copies of one template prefix, booted once.
+voltrane_test_prefix() {
+  local base=$voltrane_root/build/wineprefix-test
+  local slot=${CTEST_RESOURCE_GROUP_0_WINE:-}
+  slot=${slot#id:}
+  slot=${slot%%,*}
+  export VOLTRANE_PREFIX_TEMPLATE=$base.template
+  if [ -n "${VOLTRANE_SCREEN:-}" ]; then
+    export VOLTRANE_WINEPREFIX=$base-$VOLTRANE_SCREEN
+  elif [ -n "$slot" ] && [ "$slot" != 0 ]; then
+    export VOLTRANE_WINEPREFIX=$base-$slot
+  else
+    export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$base}
+  fi
+}
+
+# Keeps the prefix for this shell until it ends: another test that wants it waits. A child
+# holds the lock, and lets go when this shell is gone, however it ends; no Wine process
+# inherits the lock.
+voltrane_hold_prefix() {
+  local ready
+  ready=$(mktemp -u)
+  mkfifo "$ready"
+  (flock 8 && echo held >"$ready" && exec tail --pid=$$ -f /dev/null) \
+    8>"$WINEPREFIX.busy" </dev/null >/dev/null 2>&1 &
+  read -r _ <"$ready"
+  rm -f "$ready"
+}
+
+# Makes this prefix a copy of a ready one (set up first when it is not): much quicker than
+# booting it. The Windows system folder, which nothing writes, is shared by hard links.
+voltrane_copy_prefix() {
+  local template=$1 target=$WINEPREFIX
+  (
+    export VOLTRANE_WINEPREFIX=$template DISPLAY=${DISPLAY:-$(cat "$target.display")}
+    unset VOLTRANE_PREFIX_TEMPLATE
+    voltrane_wine_env
+  ) 9>&- || return 1
+  (
+    flock 9
+    rm -rf "$target"
+    mkdir -p "$target/drive_c/windows"
+    tar -C "$template" --exclude=./drive_c/windows/system32 --exclude=./wineserver -cf - . |
+      tar -C "$target" -xf -
+    cp -al "$template/drive_c/windows/system32" "$target/drive_c/windows/"
+  ) 9>"$template.lock"
 }
 
 # A private Xvfb for this prefix, kept running between test runs; its display number is
@@ -41,7 +95,7 @@ voltrane_start_xvfb() {
   local numberfile
   numberfile=$(mktemp)
   Xvfb -displayfd 3 -screen 0 ${VOLTRANE_SCREEN:-1024x768x24} -nolisten tcp \
-    3>"$numberfile" >/dev/null 2>&1 9>&- &
+    3>"$numberfile" >/dev/null 2>&1 8>&- 9>&- &
   echo $! >"$WINEPREFIX.xvfb-pid"
   local i n=
   for i in $(seq 1 100); do
