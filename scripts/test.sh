@@ -19,4 +19,13 @@ trap end_wine EXIT
 cat >build/CTestTestfile.cmake <<'CTEST'
 subdirs("native" "win64" "fuzz")
 CTEST
-ctest --test-dir build --output-on-failure --timeout 300 "$@"
+# The tests run side by side. Each Windows test takes one prefix of a pool ("wine"), with the
+# Xvfb of that prefix: no two share a prefix, a display or a file. The others run beside them.
+pool=${VOLTRANE_WINE_POOL:-3}
+slots=
+for ((i = 0; i < pool; ++i)); do slots+="${slots:+, }{\"id\": \"$i\", \"slots\": 1}"; done
+cat >build/test-resources.json <<JSON
+{"version": {"major": 1, "minor": 0}, "local": [{"wine": [$slots]}]}
+JSON
+ctest --test-dir build --output-on-failure --timeout 300 -j "${VOLTRANE_TEST_JOBS:-$((pool + 1))}" \
+  --resource-spec-file "$PWD/build/test-resources.json" "$@"
