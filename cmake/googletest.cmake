@@ -5,4 +5,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${VOLTRANE_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# Test code is built without optimisation: it compiles in half the time, and the code it tests
+# keeps the flags it ships with.
+set(VOLTRANE_TEST_CODE_OPTIONS $<$<COMPILE_LANGUAGE:CXX>:-O0>)
+foreach(target gtest gtest_main gmock gmock_main)
+  target_compile_options(${target} PRIVATE ${VOLTRANE_TEST_CODE_OPTIONS})
+endforeach()
 include(GoogleTest)

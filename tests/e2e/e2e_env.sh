@@ -37,16 +37,29 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+# Presses KEY (xdotool) once WHAT (and its item ID, when given; see driver wait-focus) has the
+# focus as Wine sees it. Wine hands a key to the window that it has given the focus, whichever
+# of the program's X windows the key comes to; but with no window manager here the X server
+# may keep its focus off all of them (a window that had it has closed, and the server refused
+# Wine's next request as too old), and the key would be lost. The test then gives the X focus
+# to WHAT's window itself, as a window manager would.
+press_key() {
+  local key=$1 what=$2 id=${3:-0} windows
+  driver wait-focus "$what" "$id" || fail "$what $id has not the focus before $key"
+  windows=$(driver x-windows "$what") || fail "no X window for $what"
+  if ! grep -qx -- "$(xdotool getwindowfocus 2>/dev/null)" <<<"$windows"; then
+    xdotool windowfocus --sync "$(head -n 1 <<<"$windows")" || fail "no X focus for $what"
+  fi
+  xdotool key "$key"
+}
 # On the open setup dialog, with the keyboard: Tab into the shown page, where item $1 takes the
 # focus; Right, after which item $2 is in the state $3 (as `driver wait-page` prints it); Esc;
 # then Yes to the save question. Each key goes once its window has the focus.
 tab_right_escape_save() {
-  driver wait-focus setup 101 || fail "the tab control has not the focus"
-  xdotool key Tab
-  driver wait-focus page "$1" || fail "Tab did not reach item $1"
-  xdotool key Right
+  press_key Tab setup 101
+  press_key Right page "$1"
   driver wait-page "$2" 15000 "$3" >/dev/null || fail "after Right: $(driver wait-page "$2" 0)"
-  xdotool key Escape
+  press_key Escape setup
   box=$(driver message-box 10000) || fail "no save question"
   [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
 }

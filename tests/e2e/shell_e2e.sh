@@ -16,6 +16,7 @@ copy_demo
 
 fail() {
   echo "FAIL: $*" >&2
+  import -window root -display "$DISPLAY" "$output/failed-shell-$scenario.png" 2>/dev/null || true
   exit 1
 }
 register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
@@ -100,8 +101,7 @@ case "$scenario" in
     # The keyboard alone: Ctrl+Tab to the Sound page, Tab to the effects slider, Right once,
     # Esc, and Yes (the question's first button).
     driver click "Настройка"
-    driver wait-focus setup 101 || fail "the setup dialog did not open with the tab control focused"
-    xdotool key ctrl+Tab
+    press_key ctrl+Tab setup 101
     driver wait-setup-page 1 >/dev/null || fail "Ctrl+Tab did not bring the Sound page"
     [ "$(driver wait-page 121)" = "Саунд бластер отключен|0|1" ] || fail "the card switch is not unchecked"
     [ "$(driver wait-page 109)" = "240|0|1" ] || fail "the address box: $(driver wait-page 109)"
@@ -128,8 +128,7 @@ case "$scenario" in
     import -window root -display "$DISPLAY" "$output/setup-opened.png"
     # Each chord once the tab control has the focus; then the page it should bring.
     press() {
-      driver wait-focus setup 101 || fail "the tab control has not the focus before $1"
-      xdotool key "$1"
+      press_key "$1" setup 101
       read -r page icon < <(driver wait-setup-page "$2") || fail "$1 went to page $page, not $2"
     }
     press ctrl+Tab 1
@@ -146,8 +145,7 @@ case "$scenario" in
       [ "$icon" != "$other" ] || fail "the last page shows another page's icon"
     done
     [ "$icon0" != "$icon1" ] && [ "$icon1" != "$icon2" ] || fail "the icon did not follow"
-    driver wait-focus setup 101 || fail "the tab control has not the focus before Esc"
-    xdotool key Escape
+    press_key Escape setup 101
     driver no-setup 10000 || fail "Esc did not close the setup dialog"
     driver click "Выход"
     wait_shell
@@ -162,37 +160,29 @@ case "$scenario" in
     wait_bar
     driver click "Настройка"
     for page in 1 2; do
-      driver wait-focus setup 101 || fail "the tab control has not the focus"
-      xdotool key ctrl+Tab
+      press_key ctrl+Tab setup 101
       driver wait-setup-page $page >/dev/null || fail "Ctrl+Tab did not bring page $page"
     done
-    driver wait-focus setup 101 || fail "the tab control has not the focus"
-    xdotool key Tab
-    driver wait-focus page 101 || fail "Tab did not reach the grid"
+    press_key Tab setup 101
     # While the page waits for the key, the grid is disabled and the status asks for the key.
     waiting=$'Меняйте клавишу|0|1'
-    xdotool key Return
+    press_key Return page 101
     driver wait-page 103 15000 "$waiting" >/dev/null || fail "Enter started no key change"
-    driver wait-focus setup || fail "the setup dialog is not in front"
-    xdotool key q
+    press_key q setup
     driver wait-page 101 15000 '|0|1' >/dev/null || fail "Q ended no key change"
     driver wait-page 103 15000 '|0|1' >/dev/null || fail "Q was refused: $(driver wait-page 103 0)"
     import -window root -display "$DISPLAY" "$output/keyboard-page.png"
     # Esc while the page waits is refused as a key: the grid has dropped the focus, so the
     # real key reaches the dialog as a system key and the dialog stays open.
-    driver wait-focus page 101 || fail "the grid has not the focus again"
-    xdotool key Return
+    press_key Return page 101
     driver wait-page 103 15000 "$waiting" >/dev/null || fail "Enter started no second change"
-    driver wait-focus setup || fail "the setup dialog is not in front"
-    xdotool key Escape
+    press_key Escape setup
     driver wait-page 103 15000 $'Клавиша\nнеприменима!|0|1' >/dev/null ||
       fail "Esc was not refused: $(driver wait-page 103 0)"
     if ! driver no-message-box 1000; then fail "Esc while waiting closed the dialog"; fi
     import -window root -display "$DISPLAY" "$output/keyboard-page-esc.png"
-    driver wait-focus page 101 || fail "the grid has not the focus after the refusal"
-    xdotool key Escape
-    driver wait-focus message-box 6 || fail "no save question with the focus on Yes"
-    xdotool key Return
+    press_key Escape page 101
+    press_key Return message-box 6
     driver no-setup 10000 || fail "the setup dialog stayed"
     driver click "Выход"
     wait_shell

@@ -139,7 +139,11 @@ class LongSessionTest : public SetupTest {
                        20000))
       return false;
     PostMessageW(game, WM_KEYDOWN, VK_ESCAPE, 1);
-    return wt::PumpUntil([&] { return !bar.IsBusy(); }, 20000);
+    // The game's window gone, the activation comes back to one of the shell's windows through
+    // this thread's queue; a window opened before it arrives would lose the focus to it.
+    return wt::PumpUntil([&] { return !bar.IsBusy(); }, 20000) && wt::PumpUntil([] {
+             return GetActiveWindow() && GetActiveWindow() == GetForegroundWindow();
+           });
   }
   // Opened with the Help button, a page turned with the keyboard, closed with Esc.
   bool HelpVisit() {

@@ -57,8 +57,21 @@ void PumpFor(DWORD ms) {
   PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
 }
 
+namespace {
+std::string ClassName(HWND window) {
+  wchar_t name[64] = L"none";
+  if (window) GetClassNameW(window, name, 64);
+  return tk::Narrow(name);
+}
+}  // namespace
+
 bool PressKeyOn(HWND window, UINT key, DWORD timeoutMs) {
-  if (!PumpUntil([window] { return GetFocus() == window; }, timeoutMs)) return false;
+  if (!PumpUntil([window] { return GetFocus() == window; }, timeoutMs)) {
+    std::fprintf(stderr, "key %u: the focus is on %s, the active window %s, in front %s\n", key,
+                 ClassName(GetFocus()).c_str(), ClassName(GetActiveWindow()).c_str(),
+                 ClassName(GetForegroundWindow()).c_str());
+    return false;
+  }
   PostMessageW(window, WM_KEYDOWN, key, 1);
   PostMessageW(window, WM_KEYUP, key, 0xC0000001);
   PumpUntil([] { return true; });  // the queue handled
