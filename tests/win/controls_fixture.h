@@ -79,15 +79,6 @@ class ControlsPageTest : public SetupTest {
       chooser.cb_OK.Click();
     });
   }
-  static std::vector<ModalStep> Join(std::vector<std::vector<ModalStep>> parts) {
-    std::vector<ModalStep> all;
-    for (auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-  }
-  // The file's lines end as the game's reader expects, CR LF.
-  bool HasLine(const std::string& line) {
-    return ConfigBytes().find(line + "\r\n") != std::string::npos;
-  }
 
  private:
   // Focused first (its keeper then restores its saved cell), then scrolled to show the row.

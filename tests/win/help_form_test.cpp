@@ -43,7 +43,8 @@ class HelpTest : public ShellTest {
   // A key as the player presses it, on the scroll bar, which has the focus while the window is
   // open: through the message loop.
   void PressKey(UINT key) {
-    ASSERT_TRUE(wt::PressKeyOn(Help().vscroll_Help.hwnd(), key)) << "the scroll bar has not the focus";
+    ASSERT_TRUE(wt::PressKeyOn(Help().vscroll_Help.hwnd(), key))
+        << "the scroll bar has not the focus";
   }
   int Position() { return Help().vscroll_Help.Position(); }
   // The colour of the picture the box shows at (x, y); CLR_INVALID without a picture.

@@ -96,6 +96,16 @@ std::string SetupTest::ConfigBytes(const std::wstring& name) const {
   return install.Exists(name) ? install.Read(name) : std::string("(missing)");
 }
 
+bool SetupTest::HasLine(const std::string& line) const {
+  return ConfigBytes().find(line + "\r\n") != std::string::npos;
+}
+
+std::vector<ModalStep> SetupTest::Join(std::vector<std::vector<ModalStep>> parts) {
+  std::vector<ModalStep> all;
+  for (auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
 bool SetupTest::OpenSetup(std::vector<ModalStep> steps) {
   setupWindow_ = nullptr;
   ModalScript script(std::move(steps), &setupWindow_);

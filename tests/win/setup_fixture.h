@@ -54,6 +54,9 @@ class SetupTest : public ShellTest {
   // found at start-up; a file that holds them is left as it is by opening the dialog.
   static void NoSoundCard();
   std::string ConfigBytes(const std::wstring& name = kCfgName) const;
+  // Whether the file holds that line, ended as the game's reader expects, CR LF.
+  bool HasLine(const std::string& line) const;
+  static std::vector<ModalStep> Join(std::vector<std::vector<ModalStep>> parts);
 
   // Clicks the Setup button and runs the steps while the dialog is open; the last step must
   // close it. True when every step ran and the dialog closed.

@@ -59,7 +59,6 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
                                      L"Все, что в графе \"выбор\" обозначено\nсловом "
                                      L"\"кнопка\", является общим как\nдля джойстика, так и "
                                      L"для game pad'а");
-                           EXPECT_EQ(page.cb_JoystickDefault.Text(), L"Установить по умолчанию");
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_THAT(hat, ::testing::ElementsAre(Caption("Aim_Down"), Caption("Aim_Up"),
@@ -168,20 +167,20 @@ TEST_F(JoystickPageTest, EachScaleSliderShowsAndStoresItsOwnAxis) {
   std::vector<int> positions;
   std::vector<std::wstring> labels;
   std::vector<int32_t> stored;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
-                           JoystickTab& page = Page();
-                           positions = {page.slider_XScale.Position(),
-                                        page.slider_YScale.Position()};
-                           labels = {page.label_XScaleValue.Text(), page.label_YScaleValue.Text()};
-                           MoveSlider(page.slider_XScale, 12);
-                           stored = {Value("JoystickAnalogScale0"), Value("JoystickAnalogScale1")};
-                           MoveSlider(page.slider_YScale, 20);
-                           stored.push_back(Value("JoystickAnalogScale0"));
-                           stored.push_back(Value("JoystickAnalogScale1"));
-                           labels.push_back(page.label_XScaleValue.Text());
-                           labels.push_back(page.label_YScaleValue.Text());
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
+                   JoystickTab& page = Page();
+                   positions = {page.slider_XScale.Position(), page.slider_YScale.Position()};
+                   labels = {page.label_XScaleValue.Text(), page.label_YScaleValue.Text()};
+                   MoveSlider(page.slider_XScale, 12);
+                   stored = {Value("JoystickAnalogScale0"), Value("JoystickAnalogScale1")};
+                   MoveSlider(page.slider_YScale, 20);
+                   stored.push_back(Value("JoystickAnalogScale0"));
+                   stored.push_back(Value("JoystickAnalogScale1"));
+                   labels.push_back(page.label_XScaleValue.Text());
+                   labels.push_back(page.label_YScaleValue.Text());
+                 }),
+                 PressKey(VK_ESCAPE)}));
   EXPECT_THAT(positions, ::testing::ElementsAre(8, 40));
   EXPECT_THAT(labels, ::testing::ElementsAre(L" 0.50", L" 2.50", L" 0.75", L" 1.25"));
   EXPECT_THAT(stored, ::testing::ElementsAre(12 * 4096, 40 * 4096, 12 * 4096, 20 * 4096));
