@@ -256,6 +256,7 @@ TEST_F(KeyboardPageTest, NamesColumnHandsOverToKey1AndADoubleClickChangesIt) {
 }
 
 TEST_F(KeyboardPageTest, TheDefaultsButtonRestoresEveryKeyAndKeepsTheStatus) {
+  WriteConfig({}, L"defaults.cfg");
   WriteConfig(ClearAllKeys);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
@@ -282,6 +283,12 @@ TEST_F(KeyboardPageTest, TheDefaultsButtonRestoresEveryKeyAndKeepsTheStatus) {
   }
   EXPECT_EQ(after, defaults);
   EXPECT_EQ(after[10], L"Левый Ctrl");  // Fire
+  // Every key in the saved file as in a file of the defaults.
+  auto keys = [](const std::string& file) {
+    const size_t from = file.find("[KeyDefinitions]");
+    return file.substr(from, file.find("\r\n[", from + 1) - from);
+  };
+  EXPECT_EQ(keys(ConfigBytes()), keys(ConfigBytes(L"defaults.cfg")));
   EXPECT_TRUE(HasLine("Fire = \"LCtrl\" \"RCtrl\"")) << ConfigBytes();
 }
 
