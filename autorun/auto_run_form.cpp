@@ -6,7 +6,6 @@
 #include "autorun/start_program.h"
 #include "config/default_path.h"
 #include "config/install_settings.h"
-#include "toolkit/caption_face.h"
 
 namespace {
 constexpr int kIconResource = 100;
@@ -61,7 +60,7 @@ void AutoRunForm::Created() { ShowWindow(hwnd(), SW_SHOW); }
 void AutoRunForm::BindButton(tk::PictureButton& button, int id, const char* name) {
   Bind(button, id, name);
   button.On<tk::Event::Create>([this, &button] {
-    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
+    button.SetCaptionFace(Font(), kFaceSizeBitmap, RGB(255, 255, 0));
     return true;
   });
 }

@@ -2,7 +2,6 @@
 
 #include "shell/button_bar_form_ids.h"
 
-#include "toolkit/caption_face.h"
 #include "shell/main_form.h"
 #include "shell/shutdown.h"
 #include "toolkit/moment.h"
@@ -54,7 +53,7 @@ void ButtonBarForm::BindButton(tk::PictureButton& button, int id, const char* na
                                std::function<void()> action) {
   Bind(button, id, name);
   button.On<tk::Event::Create>([this, &button] {
-    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
+    button.SetCaptionFace(Font(), kFaceSizeBitmap, RGB(255, 255, 0));
     return true;
   });
   button.On<tk::Event::Click>([this, action = std::move(action)] {

@@ -9,6 +9,7 @@
 #include "autorun/end_autorun.h"
 #include "config/install_settings.h"
 #include "fake_seams.h"
+#include "picture_button_check.h"
 #include "toolkit/seams_win.h"
 #include "win_harness.h"
 
@@ -190,6 +191,14 @@ TEST_F(AutorunTest, TheWindowIsCentredWithItsCaptionButtonsAndIcon) {
   GetWindowRect(form->hwnd(), &r);
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+}
+
+// Also run at 144 dots per inch, where the buttons outgrow the picture.
+TEST_F(AutorunTest, EveryPictureButtonFaceCoversItsButtonAndHoldsItsCaption) {
+  key.present = false;
+  ASSERT_TRUE(Open());
+  EXPECT_TRUE(wt::FaceHoldsCaption(form->pictbttn_Install));
+  EXPECT_TRUE(wt::FaceHoldsCaption(form->pictbttn_Exit));
 }
 
 }  // namespace

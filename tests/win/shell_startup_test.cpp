@@ -1,7 +1,10 @@
 // The shell's start, its button bar and its end, driven through the real windows.
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "shell/application_class.h"
+#include "picture_button_check.h"
 #include "shell_fixture.h"
 #include "shell/shutdown.h"
 #include "toolkit/paths.h"
@@ -56,8 +59,11 @@ TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
     ASSERT_NE(buttons[k]->Face(), nullptr);
     BITMAP face{};
     GetObjectW(buttons[k]->Face(), sizeof face, &face);
-    EXPECT_EQ(face.bmWidth, 100);
-    EXPECT_EQ(face.bmHeight, 73);
+    // The picture's 100 x 73, or the button's own size where that is larger.
+    RECT button;
+    GetClientRect(buttons[k]->hwnd(), &button);
+    EXPECT_EQ(face.bmWidth, std::max<LONG>(100, button.right));
+    EXPECT_EQ(face.bmHeight, std::max<LONG>(73, button.bottom));
     const LONG_PTR style = GetWindowLongPtrW(buttons[k]->hwnd(), GWL_STYLE);
     EXPECT_EQ((style & WS_TABSTOP) != 0, k == 0) << k;
   }
@@ -71,6 +77,15 @@ TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
   EXPECT_EQ(first.right - first.left, width.right);
   EXPECT_EQ(main->ButtonBar().name(), "ButtonBarForm");
   EXPECT_EQ(main->name(), "MainForm");
+}
+
+// Also run at 144 dots per inch, where the buttons outgrow the picture.
+TEST_F(ShellTest, EveryPictureButtonFaceCoversItsButtonAndHoldsItsCaption) {
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  for (tk::PictureButton* button :
+       {&bar.pictbttn_Game, &bar.pictbttn_Help, &bar.pictbttn_Setup, &bar.pictbttn_Exit})
+    EXPECT_TRUE(wt::FaceHoldsCaption(*button)) << button->name();
 }
 
 TEST_F(ShellTest, AMissingStartUpSoundIsReportedOnceAndTheStartGoesOn) {

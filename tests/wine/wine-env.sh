@@ -22,6 +22,14 @@ voltrane_wine_env() {
       wineserver -w
       touch "$WINEPREFIX/.voltrane-test"
     fi
+    # VOLTRANE_DPI: the system's dots per inch, which each program reads when it starts; the
+    # server ends before anything runs in the prefix, so no process keeps the old setting.
+    if [ -n "${VOLTRANE_DPI:-}" ] && [ ! -f "$WINEPREFIX/.voltrane-dpi" ]; then
+      DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} wine reg add 'HKCU\Control Panel\Desktop' \
+        /v LogPixels /t REG_DWORD /d "$VOLTRANE_DPI" /f >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.voltrane-dpi"
+    fi
   ) 9>"$WINEPREFIX.lock"
   if [ -z "${DISPLAY:-}" ]; then export DISPLAY=$(cat "$WINEPREFIX.display"); fi
 }
