@@ -63,6 +63,10 @@ HAND_MADE = [
     b"[Controls]\nMouseButton0 = \"" + b"A" * 40 + b"\"\n",
     b"[Controls]\n" + b"J" * 40 + b" = 1\n",
     b"[MISC]\nEXECUTIONS = 0X7fffffff\nrunmode = 0x80000000\n",
+    b"[Controls]\nMouseAnalogScale0 = -524288\nmouseanalogscale1=\t-2147483648\n"
+    b"JoystickAnalogScale0 = -0\nJoystickAnalogScale1 = -0x10\nJoystickPort = -1\n",
+    b"[Controls]\nJoystickAnalogScale2 = - 5\nJoystickAnalogScale3 = --5\n"
+    b"MouseAnalogScale0 = -5x\nMouseAnalogScale1 = +5\nMouseSensitivity = -512\n",
     b"_ = 1\n",
     b"; only a comment",
     b"\xff",
@@ -71,7 +75,8 @@ HAND_MADE = [
 
 NUMBERS = [b"0", b"1", b"-1", b"0x", b"0x0", b"0xFFFFFFFF", b"0x100000000", b"2147483648",
            b"4294967296", b"007", b"0800", b"1e3", b"+5", b"12abc", b"0x1g", b"\"5\"", b"",
-           b"abc", b"\"\"", b"\"a\" \"b\"", b"\"unterminated", b",5", b"=5", b"5.5", b"0X1f"]
+           b"abc", b"\"\"", b"\"a\" \"b\"", b"\"unterminated", b",5", b"=5", b"5.5", b"0X1f",
+           b"-524288", b"-2147483648", b"-0", b"- 5", b"--5", b"-5x"]
 
 JUNK_BYTES = [b"\xff", b"\x00", b"\r", b"\n", b"\t", b"\x1a", b"\xc0", b"\x98", b";", b"\"",
               b"[", b"]", b"=", b" ", b"\r\n"]
