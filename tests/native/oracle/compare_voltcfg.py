@@ -258,6 +258,39 @@ def compare_detection(runner, voltcfg, workdir, number, case):
     return [] if got == want else ["normalize %s with %s: differs" % (path, " ".join(args))]
 
 
+def refused_paths(runner, workdir):
+    """Paths that are no regular file, each of which voltcfg must refuse at once."""
+    missing = os.path.join(workdir, "missing.txt")
+    if runner:  # Windows knows no FIFO; its device names open devices
+        return [workdir, "NUL", missing]
+    fifo = os.path.join(workdir, "no-writer.fifo")
+    if not os.path.exists(fifo):
+        os.mkfifo(fifo)
+    return [workdir, fifo, "/dev/zero", "/dev/null", missing]
+
+
+def compare_refusals(runner, voltcfg, workdir):
+    """Every command and option that takes a file: status 2, no output, the path named."""
+    good = os.path.join(workdir, "good.cfg")
+    with open(good, "wb") as f:
+        f.write(oracle.save(oracle.DEFAULTS))
+    failures = []
+    for path in refused_paths(runner, workdir):
+        for args in (["check", path], ["normalize", path], ["detect", "--autoexec", path],
+                     ["detect", "--detlog", path], ["normalize", good, "--autoexec", path],
+                     ["normalize", good, "--detlog", path]):
+            try:
+                result = subprocess.run(runner + [voltcfg] + args, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE, timeout=30)
+            except subprocess.TimeoutExpired:
+                failures.append("%s: still reading after 30 s" % " ".join(args))
+                continue
+            if (result.returncode, result.stdout) != (2, b"") or path.encode() not in result.stderr:
+                failures.append("%s: exit %d, expected 2, no output and the path named" % (
+                    " ".join(args), result.returncode))
+    return failures
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--voltcfg", required=True)
@@ -271,8 +304,8 @@ def main():
     got = run(args.runner, args.voltcfg, ["defaults"])
     if got != (0, oracle.save(oracle.DEFAULTS)):
         failures.append("defaults: exit %d or output differs" % got[0])
-    for bad in (["normalize"], ["check"], ["bogus", "x"], ["normalize", "a", "b"],
-                ["normalize", os.path.join(args.workdir, "missing.cfg")], ["check", args.workdir]):
+    failures += compare_refusals(args.runner, args.voltcfg, args.workdir)
+    for bad in (["normalize"], ["check"], ["bogus", "x"], ["normalize", "a", "b"]):
         got = run(args.runner, args.voltcfg, bad)
         if got != (2, b""):
             failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
