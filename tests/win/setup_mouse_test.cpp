@@ -4,11 +4,13 @@
 #include <gmock/gmock.h>
 
 #include "controls_fixture.h"
+#include "setup/joystick_tab.h"
 #include "setup/mouse_tab.h"
 
 namespace {
 
 constexpr int kMousePage = 3;
+constexpr int kJoystickPage = 4;
 constexpr int kFireItem = 6;  // the chooser's items: the empty one, then the 42 activities
 
 class MousePageTest : public ControlsPageTest {
@@ -113,6 +115,32 @@ TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) 
   EXPECT_TRUE(HasLine("MouseSensitivity = 1000")) << ConfigBytes();
   EXPECT_TRUE(HasLine("MouseAnalogScale0 = 0"));
   EXPECT_TRUE(HasLine("MouseAnalogScale1 = 70000"));
+}
+
+// An inverted axis is a negative scale in the file: the next opening must show it, and a save
+// made for another page's change must keep it.
+TEST_F(MousePageTest, AnInvertedScaleSurvivesReopeningAndASaveFromAnotherPage) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), SelectTab(kMousePage),
+                 Do([&] { MoveSlider(Page().slider_XScale, -128); }), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
+  int position = 0;
+  std::wstring label;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
+                           position = Page().slider_XScale.Position();
+                           label = Page().label_XScaleValue.Text();
+                         }),
+                         SelectTab(kJoystickPage),
+                         Do([&] { Form().FindPage<JoystickTab>()->checkbox_Rudder.Click(); }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(position, -128);
+  EXPECT_EQ(label, L" -8.00");
+  EXPECT_EQ(boxes.shown.size(), 2u);  // both closings asked, and both saved
+  EXPECT_TRUE(HasLine("EnableRudder = 1"));
+  EXPECT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
 }
 
 TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
