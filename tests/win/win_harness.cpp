@@ -115,9 +115,10 @@ bool RedirectedFiles::PathExists(const std::string& path) const {
   return tk::PathExists(tk::Widen(path));
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answer) : answer(answer) {
+MessageBoxRecorder::MessageBoxRecorder(int answer, DWORD holdMs) : answer(answer), holdMs(holdMs) {
   tk::SetMessageBoxHook([this](const tk::MessageBoxRequest& request) {
     shown.push_back(request);
+    if (this->holdMs > 0) tk::RunMessageBoxLoop(this->holdMs);
     return this->answer;
   });
 }

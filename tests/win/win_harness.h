@@ -53,13 +53,15 @@ class RedirectedFiles : public kz::FileSystem {
   std::wstring programDir_;
 };
 
-// Records every message box and answers it with `answer`.
+// Records every message box and answers it with `answer`: at once, or, with `holdMs` set, after
+// the thread's messages have run that long under the box, as under a real one.
 class MessageBoxRecorder {
  public:
-  explicit MessageBoxRecorder(int answer = IDOK);
+  explicit MessageBoxRecorder(int answer = IDOK, DWORD holdMs = 0);
   ~MessageBoxRecorder();
   std::vector<tk::MessageBoxRequest> shown;
   int answer;
+  DWORD holdMs;
 };
 
 // Records the sound requests as "sync KzR\swith.wav", "loop KzR\logo.wav", "stop", with the
