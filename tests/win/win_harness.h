@@ -80,7 +80,7 @@ class SoundRecorder {
 
 std::string Utf8(const std::wstring& text);
 
-// A 24-bit ".bmp" of one colour.
-std::string SolidBitmap(int width, int height, COLORREF colour);
+// A 24-bit ".bmp" of one colour; given an alpha, a 32-bit one with that alpha in every pixel.
+std::string SolidBitmap(int width, int height, COLORREF colour, int alpha = -1);
 
 }  // namespace wt
