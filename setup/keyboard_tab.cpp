@@ -38,9 +38,12 @@ void KeyboardTab::Register() {
   });
   On<tk::Event::Destroy>([this] {
     keyObserver_.reset();
+    altRelease_.reset();
     return false;
   });
   keyObserver_ = std::make_unique<tk::KeyObserver>([this](const MSG& msg) { ObserveKey(msg); });
+  altRelease_ =
+      std::make_unique<tk::KeyFilter>([this](const MSG& msg) { return TakeAltRelease(msg); });
   waitingForKey_ = false;
 }
 
@@ -130,7 +133,21 @@ void KeyboardTab::ObserveKey(const MSG& msg) {
     label_IsAssigned.SetText(L"");
     return;
   }
+  if (msg.wParam == VK_MENU) altReleaseToTake_ = true;
   ApplyKey(UINT(msg.wParam), msg.lParam);
+}
+
+// The release of an Alt that was the awaited key would put the dialog into its menu, where the
+// player's next keys would go. A key pressed meanwhile keeps the menu shut by itself.
+bool KeyboardTab::TakeAltRelease(const MSG& msg) {
+  if (!altReleaseToTake_) return false;
+  const bool release = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+  if (msg.wParam != VK_MENU) {
+    if (!release) altReleaseToTake_ = false;
+    return false;
+  }
+  if (release) altReleaseToTake_ = false;
+  return release;
 }
 
 void KeyboardTab::ApplyKey(UINT virtualKey, LPARAM keyData) {

@@ -7,7 +7,8 @@
 // The next key is caught by a key observer on the GUI thread, which sees it whatever window
 // has the focus and leaves it to go on to its window. While the page waits, the grid is
 // disabled, so it drops the focus: keys then reach the dialog as system keys, and Esc does
-// not close it.
+// not close it. An Alt taken as the awaited key is the one key whose release goes no further:
+// an Alt pressed and let go alone puts the dialog into its menu.
 //
 // Ownership: the page's window owns the controls' windows; the key observer lives from the
 // page's creation to its destruction.
@@ -53,8 +54,11 @@ class KeyboardTab : public tk::Form {
   void RegisterButtonHandlers();
   void FillGrid();
   void ObserveKey(const MSG& msg);
+  bool TakeAltRelease(const MSG& msg);
 
   bool waitingForKey_ = false;
+  bool altReleaseToTake_ = false;  // an Alt was the awaited key and is still down
   KzGridPatch gridPatch_;
   std::unique_ptr<tk::KeyObserver> keyObserver_;
+  std::unique_ptr<tk::KeyFilter> altRelease_;
 };

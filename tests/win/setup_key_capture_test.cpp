@@ -1,0 +1,35 @@
+// The corners of the Keyboard page's key capture: what else may happen while a key is awaited,
+// and what a key taken as the awaited one may leave behind.
+#include <gmock/gmock.h>
+
+#include "keyboard_page_fixture.h"
+
+using ::testing::ElementsAre;
+
+namespace {
+
+// Bit 29 of the key data: Alt is held (the context code of a system key).
+constexpr LPARAM kAltHeld = LPARAM(1) << 29;
+
+// An Alt taken while a key is awaited, refused (the defaults give Strafe the left Alt) or
+// accepted (the right Alt is free): once it is let go, the next key still moves the grid.
+TEST_F(KeyboardPageTest, AnAltTakenOrRefusedLeavesNoMenuModeBehind) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  std::vector<std::wstring> statuses;
+  std::vector<int> rows;
+  auto status = [&] { statuses.push_back(Status()); };
+  auto row = [&] { rows.push_back(Grid().CurrentRow()); };
+  ASSERT_TRUE(OpenSetup(
+      Join({OpenPage(),
+            Change(2, 1),
+            {Key(VK_MENU, KeyData(VK_MENU) | kAltHeld), Do(status), Key(VK_DOWN), Do(row)},
+            Change(5, 2),
+            {Key(VK_MENU, KeyData(VK_MENU, true) | kAltHeld), Do(status), Key(VK_DOWN), Do(row),
+             CloseBox()}})));
+  EXPECT_THAT(statuses, ElementsAre(kKeyTaken, L""));
+  EXPECT_THAT(rows, ElementsAre(3, 6));
+  EXPECT_EQ(Key2(5), "RAlt");
+}
+
+}  // namespace
