@@ -58,8 +58,9 @@ void KeyboardTab::RegisterGridHandlers() {
     if (grid_Activities.CurrentColumn() != 0) BeginKeyChange();
     return true;
   });
+  // Alt+Enter and Alt+Space are the dialog's system keys, not the player's Enter or Space.
   grid.On<tk::Event::KeyDown>([this](tk::KeyArgs& key) {
-    if (grid_Activities.CurrentColumn() == 0 || key.WasDown()) return false;
+    if (grid_Activities.CurrentColumn() == 0 || key.WasDown() || key.AltHeld()) return false;
     if (key.key != VK_RETURN && key.key != VK_SPACE) return false;
     BeginKeyChange();
     return true;

@@ -32,4 +32,25 @@ TEST_F(KeyboardPageTest, AnAltTakenOrRefusedLeavesNoMenuModeBehind) {
   EXPECT_EQ(Key2(5), "RAlt");
 }
 
+// Alt+Enter and Alt+Space come to the focused grid as system keys: neither is the Enter or
+// Space that starts a key change. They are sent to the grid: through the loop, Alt+Space would
+// also open the dialog's window menu (from its WM_SYSCHAR), which is not looked at here.
+TEST_F(KeyboardPageTest, AltEnterAndAltSpaceOnAKeyCellStartNoKeyChange) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  std::vector<bool> waiting;
+  ASSERT_TRUE(OpenSetup(Join({OpenPage(),
+                              {Do([&] {
+                                 Click(3, 1, false);
+                                 for (WORD key : {VK_RETURN, VK_SPACE}) {
+                                   SendMessageW(Grid().hwnd(), WM_SYSKEYDOWN, key,
+                                                KeyData(key) | kAltHeld);
+                                   waiting.push_back(Page().WaitingForKey());
+                                   if (Page().WaitingForKey()) Page().EndKeyChange();
+                                 }
+                               }),
+                               CloseBox()}})));
+  EXPECT_THAT(waiting, ElementsAre(false, false));
+}
+
 }  // namespace
