@@ -120,10 +120,25 @@ void KeyboardTab::BeginKeyChange() {
 }
 
 void KeyboardTab::EndKeyChange() {
+  StopWaiting();
+  grid_Activities.Focus();
+}
+
+void KeyboardTab::StopWaiting() {
   gridPatch_.SetActive(true);
   waitingForKey_ = false;
   grid_Activities.Enable(true);
-  grid_Activities.Focus();
+}
+
+// Another page's tab hides this page: the wait ends as F8 ends it, but the grid, hidden with
+// the page, does not take the focus from the page the player went to.
+INT_PTR KeyboardTab::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
+  handled = false;
+  if (message == WM_SHOWWINDOW && !w && waitingForKey_) {
+    StopWaiting();
+    label_IsAssigned.SetText(L"");
+  }
+  return 0;
 }
 
 // Only looks: the key goes on to its window whatever the page makes of it.

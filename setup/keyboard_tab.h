@@ -42,6 +42,7 @@ class KeyboardTab : public tk::Form {
 
   // Waiting for the key of the current cell.
   void BeginKeyChange();
+  // Leaves it: the grid is enabled again and takes the focus.
   void EndKeyChange();
   // Takes the pressed key (the virtual key and key data of its message) for the current cell.
   void ApplyKey(UINT virtualKey, LPARAM keyData);
@@ -50,6 +51,8 @@ class KeyboardTab : public tk::Form {
 
  private:
   void Register() override;
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  void StopWaiting();
   void RegisterGridHandlers();
   void RegisterButtonHandlers();
   void FillGrid();

@@ -2,7 +2,11 @@
 // and what a key taken as the awaited one may leave behind.
 #include <gmock/gmock.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "keyboard_page_fixture.h"
+#include "setup/mouse_tab.h"
 
 using ::testing::ElementsAre;
 
@@ -51,6 +55,47 @@ TEST_F(KeyboardPageTest, AltEnterAndAltSpaceOnAKeyCellStartNoKeyChange) {
                                }),
                                CloseBox()}})));
   EXPECT_THAT(waiting, ElementsAre(false, false));
+}
+
+// A click on the Mouse page's tab while a key is awaited ends the wait as F8 does. The keys
+// pressed on that page, in its chooser among them, are then no concern of the Keyboard page.
+TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAndTheKeysThereStayThere) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  auto mouse = [this]() -> MouseTab& { return *Form().FindPage<MouseTab>(); };
+  auto chooserList = [&]() -> tk::ListBox& { return mouse().Chooser().lb_ChooseActivity; };
+  const std::string key1 = KzSetupSection::GetKeyDefinitionsRow(4)->text1;
+  bool waiting = true, gridFocused = true, listFocused = false;
+  std::wstring status = L"?";
+  int chosen = -1;
+  ASSERT_TRUE(OpenSetup(
+      Join({OpenPage(),
+            Change(4, 1),
+            {Do([&] {
+               RECT tab{};
+               Form().tabctrl_1.Send(TCM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&tab));
+               const LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+               PostMessageW(Form().tabctrl_1.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+               PostMessageW(Form().tabctrl_1.hwnd(), WM_LBUTTONUP, 0, at);
+             }),
+             Do([&] {
+               waiting = Page().WaitingForKey();
+               status = Status();
+               gridFocused = Grid().HasFocus();
+               mouse().grid_Click.Focus();
+             }),
+             Key(VK_RETURN), [&] { return chooserList().hwnd() && chooserList().HasFocus(); },
+             Key(VK_DOWN), Do([&] {
+               listFocused = chooserList().HasFocus();
+               chosen = chooserList().Selected();
+             }),
+             Key(VK_ESCAPE), [&] { return !mouse().Chooser().hwnd(); }, CloseBox()}})));
+  EXPECT_FALSE(waiting);
+  EXPECT_EQ(status, L"");
+  EXPECT_FALSE(gridFocused);
+  EXPECT_TRUE(listFocused);
+  EXPECT_EQ(chosen, 1);
+  EXPECT_EQ(Key1(4), key1);
 }
 
 }  // namespace
