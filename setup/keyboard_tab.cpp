@@ -141,9 +141,10 @@ INT_PTR KeyboardTab::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
   return 0;
 }
 
-// Only looks: the key goes on to its window whatever the page makes of it.
+// Only looks: the key goes on to its window whatever the page makes of it. A page out of sight
+// takes no key: the dialog has closed around it, and the key answers the save question.
 void KeyboardTab::ObserveKey(const MSG& msg) {
-  if (!waitingForKey_) return;
+  if (!waitingForKey_ || !IsWindowVisible(hwnd())) return;
   if (msg.wParam == VK_F8) {
     EndKeyChange();
     label_IsAssigned.SetText(L"");

@@ -98,4 +98,25 @@ TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAndTheKeysThereStayThere) {
   EXPECT_EQ(Key1(4), key1);
 }
 
+// The close box while a key is awaited: the dialog closes and asks its save question. A key
+// pressed under the question (Y, which no activity has) answers the question; it is not the
+// awaited key, and the file keeps what the page showed.
+TEST_F(KeyboardPageTest, AKeyPressedUnderTheSaveQuestionIsNotTheAwaitedKey) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  boxes.holdMs = 1500;
+  ASSERT_TRUE(OpenSetup(Join({OpenPage(),
+                              Change(0, 2),
+                              {Key(VK_F9)},
+                              Change(6, 1),
+                              {CloseBox(), [&] { return !boxes.shown.empty(); }, Do([&] {
+                                 PostMessageW(Bar(), WM_KEYDOWN, 'Y', KeyData('Y'));
+                                 PostMessageW(Bar(), WM_KEYUP, 'Y', KeyData('Y') | 0xC0000000);
+                               })}})));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_TRUE(HasLine("Move_Forward = \"Up\" \"\"")) << ConfigBytes();
+  EXPECT_TRUE(HasLine("Open = \"Space\" \"\""));
+}
+
 }  // namespace
