@@ -181,44 +181,34 @@ TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresF
   EXPECT_TRUE(ChooseActivityDialog::chosenFlag);
 }
 
-// The system refuses the window that the setup dialog would own, as it may when it is short of
-// resources.
-class RefusedOwnedWindows {
- public:
-  explicit RefusedOwnedWindows(HWND owner) {
-    owner_ = owner;
-    hook_ = SetWindowsHookExW(WH_CBT, &Refuse, nullptr, GetCurrentThreadId());
-  }
-  ~RefusedOwnedWindows() { UnhookWindowsHookEx(hook_); }
-
- private:
-  static LRESULT CALLBACK Refuse(int code, WPARAM w, LPARAM l) {
-    if (code == HCBT_CREATEWND) {
-      const CREATESTRUCTW* window = reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs;
-      if (window->hwndParent == owner_ && !(window->style & WS_CHILD)) return 1;
-    }
-    return CallNextHookEx(nullptr, code, w, l);
-  }
-  static inline HWND owner_ = nullptr;
-  HHOOK hook_;
-};
+// A CBT hook that refuses the windows `refusedOwner` would own, as a system short of resources
+// may refuse them.
+HWND refusedOwner = nullptr;
+LRESULT CALLBACK RefuseOwnedWindows(int code, WPARAM w, LPARAM l) {
+  const auto* window =
+      code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs : nullptr;
+  if (window && window->hwndParent == refusedOwner && !(window->style & WS_CHILD)) return 1;
+  return CallNextHookEx(nullptr, code, w, l);
+}
 
 // A chooser that cannot open chooses nothing, whatever the run before it chose.
 TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
   WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
-  std::unique_ptr<RefusedOwnedWindows> refused;
+  HHOOK refusal = nullptr;
   std::wstring cell;
   ASSERT_TRUE(OpenSetup(
-      Join({{WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN),
-             WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), kFireItem),
-             WhenChooserClosed(TheChooser()), SelectCell(ClickGrid(), 2, 0),
-             Do([&] { refused = std::make_unique<RefusedOwnedWindows>(Form().hwnd()); }),
-             PressKey(VK_RETURN), Do([&] {
-               refused.reset();
-               cell = Page().grid_Click.CellText(2, 0);
-             }),
-             PressKey(VK_ESCAPE)}})));
+      {WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN),
+       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), kFireItem),
+       WhenChooserClosed(TheChooser()), SelectCell(ClickGrid(), 2, 0), Do([&] {
+         refusedOwner = Form().hwnd();
+         refusal = SetWindowsHookExW(WH_CBT, &RefuseOwnedWindows, nullptr, GetCurrentThreadId());
+       }),
+       PressKey(VK_RETURN), Do([&] {
+         UnhookWindowsHookEx(refusal);
+         cell = Page().grid_Click.CellText(2, 0);
+       }),
+       PressKey(VK_ESCAPE)}));
   EXPECT_EQ(Text1("MouseButton2"), "Fire");
   EXPECT_EQ(Text1("MouseButton1"), "Strafe");
   EXPECT_EQ(cell, Caption("Strafe"));
