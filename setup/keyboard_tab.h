@@ -10,8 +10,8 @@
 // not close it. An Alt taken as the awaited key is the one key whose release goes no further:
 // an Alt pressed and let go alone puts the dialog into its menu.
 //
-// Ownership: the page's window owns the controls' windows; the key observer lives from the
-// page's creation to its destruction.
+// Ownership: the page's window owns the controls' windows; the key observer and the filter of
+// Alt releases live from the page's creation to its destruction.
 #pragma once
 
 #include <memory>
