@@ -80,7 +80,10 @@ void AutoRunForm::StartInstalledShell() {
   End();
 }
 
+// The countdown stops first: timers fire under the message box that a missing "setup.exe"
+// brings, and the shell would start behind it.
 void AutoRunForm::StartInstaller() {
+  timer_.Stop();
   StartProgram(KzDefaultPath("..\\").FindOrComplain("setup.exe"));
   End();
 }

@@ -40,7 +40,12 @@ KzSetupEntry* ChooseActivityDialog::chosenEntry = nullptr;
 
 ChooseActivityDialog::ChooseActivityDialog() : tk::Form(L"ID_ChooseActivityDialog") {}
 
-void ChooseActivityDialog::RunChooser(HWND owner) { RunModal(owner); }
+// The flag is cleared before the dialog opens: a dialog that fails to open would otherwise
+// leave the previous run's choice for ApplyChoice to store in this row.
+void ChooseActivityDialog::RunChooser(HWND owner) {
+  chosenFlag = false;
+  RunModal(owner);
+}
 
 void ChooseActivityDialog::Register() {
   SetFont("8.MS Sans Serif");

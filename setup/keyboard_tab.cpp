@@ -38,9 +38,12 @@ void KeyboardTab::Register() {
   });
   On<tk::Event::Destroy>([this] {
     keyObserver_.reset();
+    altRelease_.reset();
     return false;
   });
   keyObserver_ = std::make_unique<tk::KeyObserver>([this](const MSG& msg) { ObserveKey(msg); });
+  altRelease_ =
+      std::make_unique<tk::KeyFilter>([this](const MSG& msg) { return TakeAltRelease(msg); });
   waitingForKey_ = false;
 }
 
@@ -55,8 +58,9 @@ void KeyboardTab::RegisterGridHandlers() {
     if (grid_Activities.CurrentColumn() != 0) BeginKeyChange();
     return true;
   });
+  // Alt+Enter and Alt+Space are the dialog's system keys, not the player's Enter or Space.
   grid.On<tk::Event::KeyDown>([this](tk::KeyArgs& key) {
-    if (grid_Activities.CurrentColumn() == 0 || key.WasDown()) return false;
+    if (grid_Activities.CurrentColumn() == 0 || key.WasDown() || key.AltHeld()) return false;
     if (key.key != VK_RETURN && key.key != VK_SPACE) return false;
     BeginKeyChange();
     return true;
@@ -116,21 +120,51 @@ void KeyboardTab::BeginKeyChange() {
 }
 
 void KeyboardTab::EndKeyChange() {
-  gridPatch_.SetActive(true);
-  waitingForKey_ = false;
-  grid_Activities.Enable(true);
+  StopWaiting();
   grid_Activities.Focus();
 }
 
-// Only looks: the key goes on to its window whatever the page makes of it.
+void KeyboardTab::StopWaiting() {
+  gridPatch_.SetActive(true);
+  waitingForKey_ = false;
+  grid_Activities.Enable(true);
+}
+
+// Another page's tab hides this page: the wait ends as F8 ends it, but the grid, hidden with
+// the page, does not take the focus from the page the player went to.
+INT_PTR KeyboardTab::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
+  handled = false;
+  if (message == WM_SHOWWINDOW && !w && waitingForKey_) {
+    StopWaiting();
+    label_IsAssigned.SetText(L"");
+  }
+  return 0;
+}
+
+// Only looks: the key goes on to its window whatever the page makes of it. A page out of sight
+// takes no key: the dialog has closed around it, and the key answers the save question.
 void KeyboardTab::ObserveKey(const MSG& msg) {
-  if (!waitingForKey_) return;
+  if (!waitingForKey_ || !IsWindowVisible(hwnd())) return;
   if (msg.wParam == VK_F8) {
     EndKeyChange();
     label_IsAssigned.SetText(L"");
     return;
   }
+  if (msg.wParam == VK_MENU) altReleaseToTake_ = true;
   ApplyKey(UINT(msg.wParam), msg.lParam);
+}
+
+// The release of an Alt that was the awaited key would put the dialog into its menu, where the
+// player's next keys would go. A key pressed meanwhile keeps the menu shut by itself.
+bool KeyboardTab::TakeAltRelease(const MSG& msg) {
+  if (!altReleaseToTake_) return false;
+  const bool release = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+  if (msg.wParam != VK_MENU) {
+    if (!release) altReleaseToTake_ = false;
+    return false;
+  }
+  if (release) altReleaseToTake_ = false;
+  return release;
 }
 
 void KeyboardTab::ApplyKey(UINT virtualKey, LPARAM keyData) {

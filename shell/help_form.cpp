@@ -66,6 +66,7 @@ void HelpForm::Register() {
     return true;
   });
   On<tk::Event::Destroy>([this] {
+    pictb_Help.SetBitmap(nullptr);
     picture_.reset();
     return false;
   });

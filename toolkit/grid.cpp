@@ -302,7 +302,7 @@ LRESULT Grid::WindowProc(UINT message, WPARAM w, LPARAM l) {
     case WM_KEYDOWN: {
       KeyArgs args{UINT(w), l, false};
       if (events_.Raise<Event::KeyDown>(args) || Navigate(UINT(w))) return 0;
-      break;
+      return DefWindowProcW(hwnd(), message, w, l);  // the base would raise KeyDown again
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

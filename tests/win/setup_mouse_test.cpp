@@ -209,6 +209,39 @@ TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresF
   EXPECT_TRUE(ChooseActivityDialog::chosenFlag);
 }
 
+// A CBT hook that refuses the windows `refusedOwner` would own, as a system short of resources
+// may refuse them.
+HWND refusedOwner = nullptr;
+LRESULT CALLBACK RefuseOwnedWindows(int code, WPARAM w, LPARAM l) {
+  const auto* window =
+      code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs : nullptr;
+  if (window && window->hwndParent == refusedOwner && !(window->style & WS_CHILD)) return 1;
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
+// A chooser that cannot open chooses nothing, whatever the run before it chose.
+TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  HHOOK refusal = nullptr;
+  std::wstring cell;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN),
+       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), kFireItem),
+       WhenChooserClosed(TheChooser()), SelectCell(ClickGrid(), 2, 0), Do([&] {
+         refusedOwner = Form().hwnd();
+         refusal = SetWindowsHookExW(WH_CBT, &RefuseOwnedWindows, nullptr, GetCurrentThreadId());
+       }),
+       PressKey(VK_RETURN), Do([&] {
+         UnhookWindowsHookEx(refusal);
+         cell = Page().grid_Click.CellText(2, 0);
+       }),
+       PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(Text1("MouseButton2"), "Fire");
+  EXPECT_EQ(Text1("MouseButton1"), "Strafe");
+  EXPECT_EQ(cell, Caption("Strafe"));
+}
+
 TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
   WriteConfig([] {
     NoSoundCard();

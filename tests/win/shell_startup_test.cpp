@@ -7,6 +7,7 @@
 #include "picture_button_check.h"
 #include "shell_fixture.h"
 #include "shell/shutdown.h"
+#include "toolkit/canvas.h"
 #include "toolkit/paths.h"
 #include "toolkit/seams_win.h"
 
@@ -43,6 +44,23 @@ TEST_F(ShellTest, StartsFullScreenAndShowsTheBarAfterTheFirstPaint) {
   wchar_t current[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, current);
   EXPECT_EQ(std::wstring(current) + L"\\", install.path());
+}
+
+// A system that gives no section for the background's RLE resource: the picture comes all the
+// same (the horizon's orange, where a window without it stays black).
+TEST_F(ShellTest, TheBackgroundShowsWhenNoSectionCanBeMadeOfIt) {
+  tk::SetBitmapLoader([](HINSTANCE module, const wchar_t* name, UINT flags) {
+    if (flags & LR_CREATEDIBSECTION) return HBITMAP();
+    return static_cast<HBITMAP>(LoadImageW(module, name, IMAGE_BITMAP, 0, 0, flags));
+  });
+  const bool started = StartShell();
+  tk::SetBitmapLoader(nullptr);
+  ASSERT_TRUE(started);
+  HDC window = GetDC(main->hwnd());
+  const COLORREF horizon =
+      GetPixel(window, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) * 60 / 100);
+  ReleaseDC(main->hwnd(), window);
+  EXPECT_GT(int(GetRValue(horizon)), 100) << std::hex << horizon;
 }
 
 TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
