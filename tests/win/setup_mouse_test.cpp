@@ -212,10 +212,14 @@ TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresF
 // A CBT hook that refuses the windows `refusedOwner` would own, as a system short of resources
 // may refuse them.
 HWND refusedOwner = nullptr;
+int refusedCount = 0;
 LRESULT CALLBACK RefuseOwnedWindows(int code, WPARAM w, LPARAM l) {
   const auto* window =
       code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs : nullptr;
-  if (window && window->hwndParent == refusedOwner && !(window->style & WS_CHILD)) return 1;
+  if (window && window->hwndParent == refusedOwner && !(window->style & WS_CHILD)) {
+    ++refusedCount;
+    return 1;
+  }
   return CallNextHookEx(nullptr, code, w, l);
 }
 
@@ -240,6 +244,33 @@ TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
   EXPECT_EQ(Text1("MouseButton2"), "Fire");
   EXPECT_EQ(Text1("MouseButton1"), "Strafe");
   EXPECT_EQ(cell, Caption("Strafe"));
+}
+
+// Alt+Enter and Alt+Space are the dialog's system keys: on an activity cell they open no
+// chooser, where a plain Enter does (each attempt is counted as the refused chooser window).
+TEST_F(MousePageTest, AltEnterAndAltSpaceOpenNoChooser) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  std::vector<int> attempts;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0),
+                         Do([&] {
+                           refusedOwner = Form().hwnd();
+                           refusedCount = 0;
+                           HHOOK refusal = SetWindowsHookExW(WH_CBT, &RefuseOwnedWindows, nullptr,
+                                                             GetCurrentThreadId());
+                           const HWND grid = Page().grid_Click.hwnd();
+                           const LPARAM alt = LPARAM(1) << 29;
+                           for (WORD key : {VK_RETURN, VK_SPACE}) {
+                             const LPARAM data = LPARAM(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+                             SendMessageW(grid, WM_SYSKEYDOWN, key, data | 1 | alt);
+                             attempts.push_back(refusedCount);
+                             SendMessageW(grid, WM_KEYDOWN, key, data | 1);
+                             attempts.push_back(refusedCount);
+                           }
+                           UnhookWindowsHookEx(refusal);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(attempts, ::testing::ElementsAre(0, 1, 1, 2));
 }
 
 TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
