@@ -39,7 +39,7 @@ constexpr const wchar_t* const* kGroupTexts[] = {kButtons, kButtons,    kHat,
 }  // namespace
 
 JoystickTab::JoystickTab()
-    : tk::Form(L"ID_JoystickTab"),
+    : SetupPage(L"ID_JoystickTab"),
       xScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale0")),
       yScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale1")),
       xAxis_(KzSetupSection::GetControlsEntry("JoystickAnalogAxes0")),
@@ -141,6 +141,7 @@ void JoystickTab::FillFixedTexts() {
 
 void JoystickTab::Reset() {
   KzSetupSection::SetDefaults("Controls", "Joystick");
+  tk::Filling::Scope filling(filling_);
   rows_.Refill();
   ShowDevice();
   FillAxisCombo(combo_XAxis, xAxis_);

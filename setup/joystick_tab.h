@@ -12,10 +12,10 @@
 #include "setup/activity_grid.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
@@ -39,7 +39,7 @@ inline constexpr const char* kJoystickKeys[kJoystickRows] = {
     "JoystickDigitalAxes0_0", "JoystickDigitalAxes0_1", "GamePadDigitalAxes1_0",
     "GamePadDigitalAxes1_1",  "GamePadDigitalAxes0_0",  "GamePadDigitalAxes0_1"};
 
-class JoystickTab : public tk::Form {
+class JoystickTab : public SetupPage {
  public:
   // Registers the grid's window class, which the page's template names, and looks up the
   // entries the page edits.

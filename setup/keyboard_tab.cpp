@@ -19,7 +19,7 @@ std::wstring Display(const std::string& cp1251) {
 
 }  // namespace
 
-KeyboardTab::KeyboardTab() : tk::Form(L"ID_KeyboardTab") { tk::Grid::RegisterClass(); }
+KeyboardTab::KeyboardTab() : SetupPage(L"ID_KeyboardTab") { tk::Grid::RegisterClass(); }
 
 void KeyboardTab::Register() {
   SetFont("8.MS Sans Serif");
@@ -84,6 +84,7 @@ void KeyboardTab::RegisterGridHandlers() {
 void KeyboardTab::RegisterButtonHandlers() {
   cb_DefaultKeys.On<tk::Event::Click>([this] {
     KzSetupSection::SetDefaults("KeyDefinitions", nullptr);
+    tk::Filling::Scope filling(filling_);
     KzSetupSection::FillKeyGrid(grid_Activities);
     return true;
   });

@@ -17,8 +17,8 @@
 #include <memory>
 
 #include "setup/grid_patch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/key_observer.h"
 #include "toolkit/label.h"
@@ -30,7 +30,7 @@ inline constexpr const wchar_t* kChangeKey = L"Меняйте клавишу";
 inline constexpr const wchar_t* kKeyNotApplicable = L"Клавиша\nнеприменима!";
 inline constexpr const wchar_t* kKeyTaken = L"Клавиша занята!";
 
-class KeyboardTab : public tk::Form {
+class KeyboardTab : public SetupPage {
  public:
   // Registers the grid's window class, which the page's template names.
   KeyboardTab();

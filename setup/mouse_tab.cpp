@@ -13,7 +13,7 @@ constexpr const wchar_t* kDirectionRows[] = {L"Вперед", L"Назад", L"�
 }  // namespace
 
 MouseTab::MouseTab()
-    : tk::Form(L"ID_MouseTab"),
+    : SetupPage(L"ID_MouseTab"),
       sensitivity_(KzSetupSection::GetControlsEntry("MouseSensitivity")),
       xScale_(KzSetupSection::GetControlsEntry("MouseAnalogScale0")),
       yScale_(KzSetupSection::GetControlsEntry("MouseAnalogScale1")),
@@ -130,6 +130,7 @@ void MouseTab::ShowScales() {
 
 void MouseTab::Reset() {
   KzSetupSection::SetDefaults("Controls", "Mouse");
+  tk::Filling::Scope filling(filling_);
   ShowAiming();
   clicks_.Refill();
   doubleClicks_.Refill();

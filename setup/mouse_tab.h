@@ -12,9 +12,9 @@
 #include "setup/activity_grid.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
 #include "toolkit/combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
@@ -32,7 +32,7 @@ inline constexpr const char* kMouseDoubleClickKeys[] = {
 inline constexpr const char* kMouseDigitalKeys[] = {"MouseDigitalAxes1_0", "MouseDigitalAxes1_1",
                                                     "MouseDigitalAxes0_0", "MouseDigitalAxes0_1"};
 
-class MouseTab : public tk::Form {
+class MouseTab : public SetupPage {
  public:
   // Registers the grids' window class, which the page's template names, and looks up the
   // entries the page edits.

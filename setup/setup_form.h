@@ -16,6 +16,7 @@
 #include <string>
 
 #include "setup/setup_animation.h"
+#include "setup/setup_page.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/key_observer.h"
@@ -24,11 +25,6 @@
 
 inline constexpr int kSetupPages = 6;
 inline constexpr const wchar_t* kSaveQuestion = L"Конфигурация изменена. Сохранить изменения?";
-
-// What the program that opens the dialog knows and the pages need.
-struct SetupContext {
-  bool soundCardFound = false;  // the start-up detection found a sound card
-};
 
 // The message that tells the player a save failed; it names the file.
 std::wstring SaveFailedMessage(const std::string& cfgName);
@@ -47,7 +43,7 @@ class SetupForm : public tk::Form {
   tk::PictureBox pictb_TabIcon;
 
   // While the dialog is open: the page of a tab index, and a page by its kind.
-  tk::Form* Page(int index) const { return pages_[size_t(index)].get(); }
+  SetupPage* Page(int index) const { return pages_[size_t(index)].get(); }
   template <typename Tab>
   Tab* FindPage() const {
     for (const auto& page : pages_)
@@ -66,7 +62,7 @@ class SetupForm : public tk::Form {
   void CreatePages();
   void CentreOnScreen();
   bool PageKey(const MSG& msg);
-  bool KeepsOpenForTheName();
+  bool KeepsOpenForAPage();
   void Closing();
   void AskToSave();
   void ForgetPages();
@@ -75,6 +71,6 @@ class SetupForm : public tk::Form {
   std::array<tk::IconHandle, kSetupPages> pageIcons_;
   tk::IconHandle windowIcon_;
   SetupAnimation animation_{pictb_Animation};
-  std::array<std::unique_ptr<tk::Form>, kSetupPages> pages_;
+  std::array<std::unique_ptr<SetupPage>, kSetupPages> pages_;
   std::unique_ptr<tk::KeyFilter> pageKeys_;
 };
