@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "config/setup_section.h"
-#include "setup/analog_controls.h"
 #include "setup/controls_grids.h"
 #include "setup/joystick_tab_ids.h"
 
@@ -40,10 +39,8 @@ constexpr const wchar_t* const* kGroupTexts[] = {kButtons, kButtons,    kHat,
 
 JoystickTab::JoystickTab()
     : SetupPage(L"ID_JoystickTab"),
-      xScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale0")),
-      yScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale1")),
-      xAxis_(KzSetupSection::GetControlsEntry("JoystickAnalogAxes0")),
-      yAxis_(KzSetupSection::GetControlsEntry("JoystickAnalogAxes1")),
+      analog({"JoystickAnalogAxes0", "JoystickAnalogAxes1", "JoystickAnalogScale0",
+              "JoystickAnalogScale1"}),
       port_(KzSetupSection::GetControlsEntry("JoystickPort")),
       rudder_(KzSetupSection::GetControlsEntry("EnableRudder")),
       rows_(grid_Joystick, kJoystickKeys, kActivityColumn, chooser_, gridPatch_,
@@ -58,12 +55,7 @@ void JoystickTab::Register() {
   grid_Joystick.SetColumnCount(2);
   RegisterDevice();
   rows_.Register();
-  RegisterAxisCombo(combo_XAxis, xAxis_);
-  RegisterAxisCombo(combo_YAxis, yAxis_);
-  RegisterScaleSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
-  RegisterScaleSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
+  analog.Register();
   cb_JoystickDefault.On<tk::Event::Click>([this] {
     Reset();
     return true;
@@ -80,20 +72,9 @@ void JoystickTab::BindControls() {
   Bind(TK_ITEM(optb_Port2));
   Bind(TK_ITEM(checkbox_Rudder));
   Bind(TK_ITEM(grid_Joystick));
-  Bind(TK_ITEM(combo_XAxis));
-  Bind(TK_ITEM(combo_YAxis));
-  Bind(TK_ITEM(slider_XScale));
-  Bind(TK_ITEM(slider_YScale));
+  BIND_ANALOG_INPUTS(*this, analog);
   Bind(TK_ITEM(cb_JoystickDefault));
-  Bind(TK_ITEM(groupb_AnalogSetup));
-  Bind(TK_ITEM(label_XAxis));
-  Bind(TK_ITEM(label_YAxis));
-  Bind(TK_ITEM(label_XScale));
-  Bind(TK_ITEM(label_YScale));
-  Bind(TK_ITEM(groupb_AxialSettings));
-  Bind(TK_ITEM(groupb_Scale));
-  Bind(TK_ITEM(label_XScaleValue));
-  Bind(TK_ITEM(label_YScaleValue));
+  BIND_ANALOG_FRAMES(*this, analog);
   Bind(TK_ITEM(groupb_Misc));
   Bind(TK_ITEM(label_Comment));
 }
@@ -144,8 +125,5 @@ void JoystickTab::Reset() {
   tk::Filling::Scope filling(filling_);
   rows_.Refill();
   ShowDevice();
-  FillAxisCombo(combo_XAxis, xAxis_);
-  FillAxisCombo(combo_YAxis, yAxis_);
-  ScaleToSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling);
-  ScaleToSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling);
+  analog.Show();
 }

@@ -10,17 +10,16 @@
 
 #include "config/setup_entry.h"
 #include "setup/activity_grid.h"
+#include "setup/analog_controls.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
 #include "setup/setup_page.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
 #include "toolkit/option_button.h"
-#include "toolkit/slider.h"
 
 inline constexpr const wchar_t* kJoystickComment =
     L"Все, что в графе \"выбор\" обозначено\nсловом \"кнопка\", является общим как\nдля "
@@ -51,22 +50,12 @@ class JoystickTab : public SetupPage {
   tk::OptionButton optb_Port2;
   tk::CheckBox checkbox_Rudder;
   tk::Grid grid_Joystick;
-  tk::ComboBox combo_XAxis;
-  tk::ComboBox combo_YAxis;
-  tk::Slider slider_XScale;
-  tk::Slider slider_YScale;
   tk::Button cb_JoystickDefault;
-  tk::GroupBox groupb_AnalogSetup;
-  tk::Label label_XAxis;
-  tk::Label label_YAxis;
-  tk::Label label_XScale;
-  tk::Label label_YScale;
-  tk::GroupBox groupb_AxialSettings;
-  tk::GroupBox groupb_Scale;
-  tk::Label label_XScaleValue;
-  tk::Label label_YScaleValue;
   tk::GroupBox groupb_Misc;
   tk::Label label_Comment;
+  // The X and Y axes' functions and scales (JoystickAnalogAxes0 and 1, JoystickAnalogScale0
+  // and 1).
+  AnalogControls analog;
 
   ChooseActivityDialog& Chooser() { return chooser_; }
 
@@ -78,10 +67,6 @@ class JoystickTab : public SetupPage {
   void ShowDevice();
   void Reset();
 
-  KzSetupEntry* xScale_;
-  KzSetupEntry* yScale_;
-  KzSetupEntry* xAxis_;
-  KzSetupEntry* yAxis_;
   KzSetupEntry* port_;
   KzSetupEntry* rudder_;
   ChooseActivityDialog chooser_;

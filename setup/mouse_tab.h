@@ -10,11 +10,11 @@
 
 #include "config/setup_entry.h"
 #include "setup/activity_grid.h"
+#include "setup/analog_controls.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
 #include "setup/setup_page.h"
 #include "toolkit/button.h"
-#include "toolkit/combo_box.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
@@ -45,25 +45,14 @@ class MouseTab : public SetupPage {
   tk::Grid grid_DoubleClick;
   tk::OptionButton optb_AimingToggle;
   tk::OptionButton optb_AimingMomentary;
-  tk::GroupBox groupb_AnalogSetup;
-  tk::Label label_XAxis;
-  tk::Label label_YAxis;
-  tk::Label label_XScale;
-  tk::Label label_YScale;
-  tk::GroupBox groupb_AxialSettings;
-  tk::GroupBox groupb_Scale;
   tk::Grid grid_DigitalSetup;
-  tk::ComboBox combo_XAxis;
-  tk::ComboBox combo_YAxis;
-  tk::Slider slider_XScale;
-  tk::Slider slider_YScale;
-  tk::Label label_XScaleValue;
-  tk::Label label_YScaleValue;
   tk::Label label_DigitalSetup;
   tk::GroupBox groupb_Sensitivity;
   tk::Label label_Sensitivity;
   tk::GroupBox groupb_AimingMode;
   tk::Button cb_DefaultMouse;
+  // The X and Y axes' functions and scales (MouseAnalogAxes0 and 1, MouseAnalogScale0 and 1).
+  AnalogControls analog;
 
   ChooseActivityDialog& Chooser() { return chooser_; }
   const KzGridPatch& GridPatch() const { return gridPatch_; }
@@ -71,18 +60,12 @@ class MouseTab : public SetupPage {
  private:
   void Register() override;
   void BindControls();
-  void RegisterSliders();
-  void RegisterChoices();
+  void RegisterAiming();
   void RegisterButton();
   void ShowAiming();
-  void ShowScales();
   void Reset();
 
   KzSetupEntry* sensitivity_;
-  KzSetupEntry* xScale_;
-  KzSetupEntry* yScale_;
-  KzSetupEntry* xAxis_;
-  KzSetupEntry* yAxis_;
   KzSetupEntry* aiming_;
   ChooseActivityDialog chooser_;
   KzGridPatch gridPatch_;

@@ -52,10 +52,11 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
                            EXPECT_TRUE(page.optb_Port2.IsChecked());
                            EXPECT_FALSE(page.optb_Port1.IsChecked());
                            EXPECT_FALSE(page.checkbox_Rudder.IsChecked());
-                           EXPECT_EQ(page.slider_XScale.Position(), 16);
-                           EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
-                           EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
-                                     L"Пропорциональное движение");
+                           EXPECT_EQ(page.analog.slider_XScale.Position(), 16);
+                           EXPECT_EQ(page.analog.label_YScaleValue.Text(), L" 1.00");
+                           EXPECT_EQ(
+                               page.analog.combo_YAxis.ItemText(page.analog.combo_YAxis.Selected()),
+                               L"Пропорциональное движение");
                            EXPECT_EQ(page.label_Comment.Text(), kJoystickComment);
                            EXPECT_EQ(page.cb_JoystickDefault.Text(), L"Установить по умолчанию");
                          }),
@@ -140,7 +141,7 @@ TEST_F(JoystickPageTest, TheResetRestoresTheHiddenAxesAndLeavesTheMouseAlone) {
                            JoystickTab& page = Page();
                            page.cb_JoystickDefault.Click();
                            shown = {Grid().CellText(8, 1), Grid().CellText(23, 1),
-                                    page.label_XScaleValue.Text(),
+                                    page.analog.label_XScaleValue.Text(),
                                     page.optb_Port1.IsChecked() ? L"port 1" : L"port 2",
                                     page.checkbox_Rudder.IsChecked() ? L"rudder" : L"none"};
                          }),

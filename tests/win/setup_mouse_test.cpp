@@ -50,11 +50,11 @@ TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
          EXPECT_EQ(page.slider_Sensitivity.Maximum(), 256);
          EXPECT_EQ(page.slider_Sensitivity.PageSize(), 32);
          EXPECT_EQ(page.label_Sensitivity.Text(), L" 1.00");
-         EXPECT_EQ(page.slider_XScale.Position(), 16);
-         EXPECT_EQ(page.slider_XScale.Minimum(), -128);
-         EXPECT_EQ(page.label_XScaleValue.Text(), L" 1.00");
-         EXPECT_EQ(page.slider_YScale.Position(), 16);
-         EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
+         EXPECT_EQ(page.analog.slider_XScale.Position(), 16);
+         EXPECT_EQ(page.analog.slider_XScale.Minimum(), -128);
+         EXPECT_EQ(page.analog.label_XScaleValue.Text(), L" 1.00");
+         EXPECT_EQ(page.analog.slider_YScale.Position(), 16);
+         EXPECT_EQ(page.analog.label_YScaleValue.Text(), L" 1.00");
          EXPECT_TRUE(page.optb_AimingToggle.IsChecked());
          EXPECT_FALSE(page.optb_AimingMomentary.IsChecked());
          EXPECT_EQ(page.grid_Click.ColumnHeading(0), L"Щелчок");
@@ -65,10 +65,10 @@ TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
              ::testing::ElementsAre(Caption("Fire"), Caption("Move_Forward"), Caption("Strafe")));
          EXPECT_THAT(Column(page.grid_DoubleClick), ::testing::ElementsAre(L"", L"", L"Открыть"));
          EXPECT_THAT(Column(page.grid_DigitalSetup), ::testing::ElementsAre(L"", L"", L"", L""));
-         EXPECT_EQ(page.combo_XAxis.Count(), 3);
-         EXPECT_EQ(page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
+         EXPECT_EQ(page.analog.combo_XAxis.Count(), 3);
+         EXPECT_EQ(page.analog.combo_XAxis.ItemText(page.analog.combo_XAxis.Selected()),
                    L"Пропорциональный поворот");
-         EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
+         EXPECT_EQ(page.analog.combo_YAxis.ItemText(page.analog.combo_YAxis.Selected()),
                    L"Пропорциональное движение");
          EXPECT_EQ(page.cb_DefaultMouse.Text(), kDefaultMouseText);
          EXPECT_EQ(page.label_DigitalSetup.Text(), kDigitalSetupText);
@@ -95,17 +95,18 @@ TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) 
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
                            positions = {page.slider_Sensitivity.Position(),
-                                        page.slider_XScale.Position(),
-                                        page.slider_YScale.Position()};
-                           labels = {page.label_Sensitivity.Text(), page.label_XScaleValue.Text(),
-                                     page.label_YScaleValue.Text()};
+                                        page.analog.slider_XScale.Position(),
+                                        page.analog.slider_YScale.Position()};
+                           labels = {page.label_Sensitivity.Text(),
+                                     page.analog.label_XScaleValue.Text(),
+                                     page.analog.label_YScaleValue.Text()};
                            stored = {Value("MouseSensitivity"), Value("MouseAnalogScale0")};
-                           MoveSlider(page.slider_XScale, -128);
+                           MoveSlider(page.analog.slider_XScale, -128);
                            stored.push_back(Value("MouseAnalogScale0"));
-                           labels.push_back(page.label_XScaleValue.Text());
-                           MoveSlider(page.slider_XScale, 0);
+                           labels.push_back(page.analog.label_XScaleValue.Text());
+                           MoveSlider(page.analog.slider_XScale, 0);
                            stored.push_back(Value("MouseAnalogScale0"));
-                           labels.push_back(page.label_XScaleValue.Text());
+                           labels.push_back(page.analog.label_XScaleValue.Text());
                          }),
                          PressKey(VK_ESCAPE)}));
   // 70000 / 4096 truncates to 17.
@@ -125,13 +126,13 @@ TEST_F(MousePageTest, AnInvertedScaleSurvivesReopeningAndASaveFromAnotherPage) {
   boxes.answer = IDYES;
   ASSERT_TRUE(
       OpenSetup({WhenOpen(), SelectTab(kMousePage),
-                 Do([&] { MoveSlider(Page().slider_XScale, -128); }), PressKey(VK_ESCAPE)}));
+                 Do([&] { MoveSlider(Page().analog.slider_XScale, -128); }), PressKey(VK_ESCAPE)}));
   ASSERT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
   int position = 0;
   std::wstring label;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
-                           position = Page().slider_XScale.Position();
-                           label = Page().label_XScaleValue.Text();
+                           position = Page().analog.slider_XScale.Position();
+                           label = Page().analog.label_XScaleValue.Text();
                          }),
                          SelectTab(kJoystickPage),
                          Do([&] { Form().FindPage<JoystickTab>()->checkbox_Rudder.Click(); }),
@@ -152,16 +153,16 @@ TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
   int unknownSelection = 0;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
-                           unknownSelection = page.combo_YAxis.Selected();
+                           unknownSelection = page.analog.combo_YAxis.Selected();
                            page.optb_AimingMomentary.Click();
                            EXPECT_EQ(Value("MouseAiming"), 1);
                            page.optb_AimingToggle.Click();
                            EXPECT_EQ(Value("MouseAiming"), 0);
                            page.optb_AimingMomentary.Click();
-                           page.combo_XAxis.Select(1);
+                           page.analog.combo_XAxis.Select(1);
                            SendMessageW(page.hwnd(), WM_COMMAND,
-                                        MAKEWPARAM(page.combo_XAxis.id(), CBN_SELCHANGE),
-                                        reinterpret_cast<LPARAM>(page.combo_XAxis.hwnd()));
+                                        MAKEWPARAM(page.analog.combo_XAxis.id(), CBN_SELCHANGE),
+                                        reinterpret_cast<LPARAM>(page.analog.combo_XAxis.hwnd()));
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_EQ(unknownSelection, -1);  // an empty function selects nothing
@@ -341,12 +342,13 @@ TEST_F(MousePageTest, TheResetRestoresTheMouseEntriesOnly) {
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
                            page.cb_DefaultMouse.Click();
-                           shown = {page.grid_Click.CellText(0, 0),
-                                    page.grid_DigitalSetup.CellText(3, 0),
-                                    page.label_Sensitivity.Text(),
-                                    page.label_YScaleValue.Text(),
-                                    page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
-                                    page.optb_AimingToggle.IsChecked() ? L"toggle" : L"held"};
+                           shown = {
+                               page.grid_Click.CellText(0, 0),
+                               page.grid_DigitalSetup.CellText(3, 0),
+                               page.label_Sensitivity.Text(),
+                               page.analog.label_YScaleValue.Text(),
+                               page.analog.combo_XAxis.ItemText(page.analog.combo_XAxis.Selected()),
+                               page.optb_AimingToggle.IsChecked() ? L"toggle" : L"held"};
                            EXPECT_EQ(page.GridPatch().Records().size(), 3u);
                          }),
                          PressKey(VK_ESCAPE)}));
