@@ -1,9 +1,9 @@
 #include "setup/keyboard_tab.h"
 
-#include "config/cp1251.h"
 #include "config/setup_keys.h"
 #include "config/setup_section.h"
 #include "setup/keyboard_tab_ids.h"
+#include "toolkit/text.h"
 
 namespace {
 
@@ -11,11 +11,6 @@ constexpr const char* kStatusFont = "10.MS Sans Serif.Bold.CharSet=204";
 constexpr const wchar_t* kHeadings[] = {L"Действие", L"Клавиша 1", L"Клавиша 2"};
 // Column 0 holds the activity's caption; the key columns share the rest of the width.
 constexpr int kCaptionShare = 40;  // per cent of the grid's width
-
-std::wstring Display(const std::string& cp1251) {
-  const std::u16string text = kz::Cp1251ToUtf16(cp1251);
-  return std::wstring(text.begin(), text.end());
-}
 
 }  // namespace
 
@@ -185,5 +180,5 @@ void KeyboardTab::ApplyKey(UINT virtualKey, LPARAM keyData) {
   label_IsAssigned.SetText(L"");
   if (!entry || (column != 1 && column != 2)) return;
   SetEntryText(column == 1 ? entry->text1 : entry->text2, key.shortName);
-  grid_Activities.SetCellText(row, column, Display(key.displayName));
+  grid_Activities.SetCellText(row, column, tk::FromCp1251(key.displayName));
 }
