@@ -1,5 +1,6 @@
 #include "setup/keyboard_tab.h"
 
+#include "config/list_views.h"
 #include "config/setup_keys.h"
 #include "config/setup_section.h"
 #include "setup/keyboard_tab_ids.h"
@@ -11,6 +12,25 @@ constexpr const char* kStatusFont = "10.MS Sans Serif.Bold.CharSet=204";
 constexpr const wchar_t* kHeadings[] = {L"Действие", L"Клавиша 1", L"Клавиша 2"};
 // Column 0 holds the activity's caption; the key columns share the rest of the width.
 constexpr int kCaptionShare = 40;  // per cent of the grid's width
+
+// The model fills the key grid through this view.
+class KeyGrid : public kz::KeyGridView {
+ public:
+  explicit KeyGrid(tk::Grid& grid) : grid_(grid) {}
+  void SetCellText(int row, int column, const std::u16string& text) override {
+    grid_.SetCellText(row, column, std::wstring(text.begin(), text.end()));
+  }
+  void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
+  void SetCurrentColumn(int column) override { grid_.SetCurrentColumn(column); }
+
+ private:
+  tk::Grid& grid_;
+};
+
+void FillKeys(tk::Grid& grid) {
+  KeyGrid view(grid);
+  KzSetupSection::FillKeyGrid(view);
+}
 
 }  // namespace
 
@@ -80,7 +100,7 @@ void KeyboardTab::RegisterButtonHandlers() {
   cb_DefaultKeys.On<tk::Event::Click>([this] {
     KzSetupSection::SetDefaults("KeyDefinitions", nullptr);
     tk::Filling::Scope filling(filling_);
-    KzSetupSection::FillKeyGrid(grid_Activities);
+    FillKeys(grid_Activities);
     return true;
   });
   // The look of the button that Enter would press; the dialog takes it back when the focus
@@ -105,7 +125,7 @@ void KeyboardTab::FillGrid() {
   const int room = client.right - scrollBar;
   grid.SetColumnWidth(0, room * kCaptionShare / 100);
   grid.SetColumnWidth(1, (room - grid.ColumnWidth(0)) / 2);
-  KzSetupSection::FillKeyGrid(grid);
+  FillKeys(grid);
 }
 
 void KeyboardTab::BeginKeyChange() {

@@ -8,8 +8,6 @@ namespace tk {
 
 namespace {
 
-static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 texts pass as they are");
-
 constexpr int kTextMargin = 4;
 constexpr int kWheelRows = 3;
 
@@ -100,11 +98,6 @@ void Grid::SetCellText(int row, int column, const std::wstring& text) {
   if (row >= rows_) SetRowCount(row + 1);
   cells_[size_t(row)][size_t(column)] = text;
   InvalidateCell(row, column);
-}
-
-void Grid::SetCellText(int row, int column, const std::u16string& text) {
-  SetCellText(row, column,
-              std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
 }
 
 std::wstring Grid::CellText(int row, int column) const {

@@ -17,13 +17,12 @@
 #include <string>
 #include <vector>
 
-#include "config/list_views.h"
 #include "toolkit/canvas.h"
 #include "toolkit/custom_control.h"
 
 namespace tk {
 
-class Grid : public CustomControl, public kz::KeyGridView {
+class Grid : public CustomControl {
  public:
   static constexpr const wchar_t* kClassName = L"VoltraneGrid";
   // Registers the window class; a template that names it comes after.
@@ -39,7 +38,7 @@ class Grid : public CustomControl, public kz::KeyGridView {
   void SetColumnWidth(int column, int pixels);
   int ColumnWidth(int column) const;
 
-  void SetRowCount(int rows) override;
+  void SetRowCount(int rows);
   int RowCount() const { return rows_; }
   // Row headings take a column of their own at the left, shown when its width is above 0.
   void SetRowHeadingWidth(int pixels);
@@ -47,14 +46,13 @@ class Grid : public CustomControl, public kz::KeyGridView {
   std::wstring RowHeading(int row) const;
 
   void SetCellText(int row, int column, const std::wstring& text);
-  void SetCellText(int row, int column, const std::u16string& text) override;
   std::wstring CellText(int row, int column) const;
 
   int CurrentRow() const { return row_; }
   int CurrentColumn() const { return column_; }
   // -1 hides the current cell; other rows are clamped to the grid. No event.
   void SetCurrentRow(int row);
-  void SetCurrentColumn(int column) override;
+  void SetCurrentColumn(int column);
 
   int TopRow() const { return top_; }
   int VisibleRows() const;
