@@ -74,13 +74,16 @@ class Grid : public CustomControl {
     int width = 0;  // 0: a share of the room left
   };
 
+  // Contents and geometry (grid.cpp).
   void Measure();
   int ColumnLeft(int column) const;
   int HeaderHeight() const { return rowHeight_ + 2; }
-  bool HitTest(POINT p, int& row, int& column) const;
   void InvalidateCell(int row, int column);
   void InvalidateCurrent();
   void Invalidate(const RECT* area);
+
+  // The player's moves and scrolling (grid_navigation.cpp).
+  bool HitTest(POINT p, int& row, int& column) const;
   void ScrollTo(int top);
   void UpdateScrollBar();
   void MakeVisible(int row);
@@ -90,6 +93,7 @@ class Grid : public CustomControl {
   void OnScroll(int code);
   void OnClick(LPARAM l, bool doubleClick);
 
+  // Painting (grid_paint.cpp).
   void DrawHeading(HDC dc, RECT r, const std::wstring& text) const;
   void DrawCell(HDC dc, int row, int column) const;
 
