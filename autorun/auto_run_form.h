@@ -12,7 +12,6 @@ class AutoRunForm : public tk::Form {
  public:
   // Decides the installed flag, once: whether the installation key opens now.
   AutoRunForm();
-  ~AutoRunForm() override;
 
   bool Installed() const { return installed_; }
   bool CountingDown() const { return timer_.Running(); }

@@ -37,7 +37,6 @@ class SetupForm : public tk::Form {
  public:
   // Loads the page icons and the window icon.
   SetupForm();
-  ~SetupForm() override;
 
   // Runs the dialog modally, owned by `owner`; returns once it has closed.
   void Open(HWND owner, const SetupContext& context = {});

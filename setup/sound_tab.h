@@ -28,8 +28,6 @@ class SoundTab : public tk::Form {
   // Looks up the page's ten entries in the current tables; the context tells whether the
   // start-up detection found a card.
   explicit SoundTab(const SetupContext& context);
-  // The window goes while the controls it reaches still exist.
-  ~SoundTab() override { Destroy(); }
 
   tk::GroupBox groupb_Volume;
   tk::Label label_FXVal;

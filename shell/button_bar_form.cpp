@@ -13,8 +13,6 @@ constexpr int kFaceSizeBitmap = 100;
 ButtonBarForm::ButtonBarForm(MainForm& main)
     : tk::Form(L"ID_ButtonBarForm"), main_(main), logo_(main) {}
 
-ButtonBarForm::~ButtonBarForm() { Destroy(); }
-
 void ButtonBarForm::Register() {
   SetFont("10.MS Sans Serif.Bold.CharSet=204");
   SetSystemBackground(COLOR_GRAYTEXT);

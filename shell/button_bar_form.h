@@ -16,7 +16,6 @@ class MainForm;
 class ButtonBarForm : public tk::Form {
  public:
   explicit ButtonBarForm(MainForm& main);
-  ~ButtonBarForm() override;
 
   MainForm& Main() { return main_; }
   tk::Process& GameProcess() { return gameProcess_; }

@@ -15,9 +15,6 @@ constexpr int kEdge = 2;
 
 LogoForm::LogoForm(MainForm& main) : tk::Form(L"ID_LogoForm"), main_(main), timer_(*this) {}
 
-// The window goes while the handlers' objects still exist.
-LogoForm::~LogoForm() { Destroy(); }
-
 void LogoForm::Show() {
   if (IsOpen()) Destroy();
   tk::VideoWindow::RegisterWindowClass();

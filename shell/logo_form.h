@@ -14,7 +14,6 @@ inline constexpr UINT kLogoShowMs = 27000;
 class LogoForm : public tk::Form {
  public:
   explicit LogoForm(MainForm& main);
-  ~LogoForm() override;
 
   // Creates and shows the window with no owner, closing one that is still open.
   void Show();

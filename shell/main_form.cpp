@@ -38,7 +38,6 @@ MainForm::~MainForm() {
   // The bar goes first, while this window still exists to own it.
   buttonBar_.reset();
   waitTimer_.reset();
-  Destroy();
   if (mainForm == this) mainForm = nullptr;
 }
 

@@ -2,6 +2,10 @@
 
 namespace tk {
 
+Control::~Control() {
+  if (host_) host_->Unbind(*this);
+}
+
 void Control::Attach(HWND window, int id, std::string name) {
   hwnd_ = window;
   id_ = id;

@@ -9,6 +9,7 @@ thread_local CustomControl* creating = nullptr;
 }  // namespace
 
 CustomControl::~CustomControl() {
+  Unhook();
   if (owned_ && hwnd()) DestroyWindow(hwnd());
 }
 
@@ -47,9 +48,15 @@ void CustomControl::Attach(HWND window, int id, std::string name) {
 }
 
 void CustomControl::Detach() {
-  if (hwnd() && IsWindow(hwnd())) SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
+  Unhook();
   owned_ = false;
   Control::Detach();
+}
+
+void CustomControl::Unhook() {
+  if (hwnd() && IsWindow(hwnd()) &&
+      GetWindowLongPtrW(hwnd(), GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK CustomControl::StaticProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {

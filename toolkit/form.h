@@ -3,6 +3,11 @@
 //
 // Ownership: a Form owns its window (destroyed with the Form at the latest); its controls are
 // members of the derived form and only wrap child windows of the dialog.
+//
+// Lifetimes: the form, its controls and its timers may go in any order. A form object that
+// goes with its window still open lets the window go silently: by then the derived form's
+// members are gone, so no handler runs. Destroy the window first where its destroy events
+// matter.
 #pragma once
 
 #include <windows.h>
@@ -26,7 +31,7 @@ class Timer;
 // The window message that carries a form's user event; other threads may post it.
 inline constexpr UINT kUserEventMessage = WM_APP + 1;
 
-class Form : public EventSource {
+class Form : public EventSource, public ControlHost {
  public:
   explicit Form(std::wstring templateName);
   Form(const Form&) = delete;
@@ -48,6 +53,8 @@ class Form : public EventSource {
 
   // Binds a control to the template item and names it; it receives its events from now on.
   void Bind(Control& control, int id, std::string name);
+  // Forgets a control that goes before the form's window.
+  void Unbind(Control& control) override;
   Control* FindControl(int id) const;
   Control* FindControl(HWND window) const;
   // The number of handlers of the form, its controls and its timers.

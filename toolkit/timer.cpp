@@ -11,21 +11,27 @@ UINT_PTR NextTimerId() {
 }
 }  // namespace
 
-Timer::Timer(Form& form) : form_(form), id_(NextTimerId()) { form_.AddTimer(*this); }
+Timer::Timer(Form& form) : form_(&form), id_(NextTimerId()) { form_->AddTimer(*this); }
 
 Timer::~Timer() {
   Stop();
-  form_.RemoveTimer(*this);
+  if (form_) form_->RemoveTimer(*this);
 }
 
 void Timer::Start(UINT milliseconds, int times) {
-  running_ = SetTimer(form_.hwnd(), id_, milliseconds, nullptr) != 0;
+  running_ = form_ && SetTimer(form_->hwnd(), id_, milliseconds, nullptr) != 0;
   remaining_ = times;
 }
 
 void Timer::Stop() {
-  if (running_ && form_.hwnd()) KillTimer(form_.hwnd(), id_);
+  if (running_ && form_ && form_->hwnd()) KillTimer(form_->hwnd(), id_);
   running_ = false;
+}
+
+void Timer::Orphan() {
+  Stop();
+  events_.Clear();
+  form_ = nullptr;
 }
 
 void Timer::Fire() {

@@ -25,9 +25,11 @@ class Timer : public EventSource {
 
   // Called by the form on WM_TIMER.
   void Fire();
+  // Called by a form that goes first: the timer stops, its handlers go, and it never runs again.
+  void Orphan();
 
  private:
-  Form& form_;
+  Form* form_;
   UINT_PTR id_;
   bool running_ = false;
   int remaining_ = 0;
