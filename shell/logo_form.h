@@ -7,13 +7,12 @@
 #include "toolkit/timer.h"
 #include "toolkit/video_window.h"
 
-class MainForm;
-
 inline constexpr UINT kLogoShowMs = 27000;
 
 class LogoForm : public tk::Form {
  public:
-  explicit LogoForm(MainForm& main);
+  // `behind`: the window under the logo window, repainted where the logo covered it.
+  explicit LogoForm(HWND behind);
 
   // Creates and shows the window with no owner, closing one that is still open.
   void Show();
@@ -31,6 +30,6 @@ class LogoForm : public tk::Form {
   bool PlaceFromVideoSize(const tk::ResizeArgs& size);
   void InvalidateCoveredPart();
 
-  MainForm& main_;
+  HWND behind_;
   tk::Timer timer_;
 };

@@ -1,7 +1,7 @@
 #include "shell/main_form.h"
 
-#include "shell/button_bar_form.h"
 #include "config/default_path.h"
+#include "shell/button_bar_form.h"
 #include "config/seams.h"
 #include "toolkit/application.h"
 #include "toolkit/moment.h"
@@ -42,7 +42,7 @@ MainForm::~MainForm() {
 }
 
 void MainForm::Register() {
-  buttonBar_ = std::make_unique<ButtonBarForm>(*this);
+  buttonBar_ = std::make_unique<ButtonBarForm>(hwnd(), BarActions());
   waitTimer_ = std::make_unique<tk::Timer>(*this);
 
   SetWindowIcon(hwnd(), kWindowIcon);
@@ -113,8 +113,19 @@ bool MainForm::FirstPaintTask() {
   Sleep(500);
   buttonBar_->Create(hwnd());
   PlayButtonSounds();
-  if (argumentCount_ > 1) actions_.launchGame(*buttonBar_);
+  if (argumentCount_ > 1) Launch();
   return true;
+}
+
+ButtonBarActions MainForm::BarActions() {
+  return {
+      [this] { PlayButtonSounds(); }, [this] { Launch(); },
+      [this] { actions_.showHelp(buttonBar_->Help(), buttonBar_->hwnd()); },
+      [this] { actions_.showSetup(buttonBar_->Setup(), buttonBar_->hwnd(), SoundCardFound()); }};
+}
+
+void MainForm::Launch() {
+  actions_.launchGame({*this, buttonBar_->hwnd(), buttonBar_->Logo(), buttonBar_->GameProcess()});
 }
 
 void MainForm::SetWaiting() { waiting_ = true; }

@@ -5,12 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "shell/shell_actions.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
-#include "shell/shell_actions.h"
 #include "toolkit/timer.h"
 
 class ButtonBarForm;
+struct ButtonBarActions;
 
 inline constexpr const wchar_t* kWaitingText = L"ПОДОЖДИТЕ  НЕМНОГО...";
 inline constexpr const wchar_t* kOrganisationLine = L"Студия «Кестрелвуд»";
@@ -28,10 +29,12 @@ class MainForm : public tk::Form {
   bool SoundCardFound() const { return !soundCardNotFound_; }
 
   ButtonBarForm& ButtonBar() { return *buttonBar_; }
-  const ShellActions& Actions() const { return actions_; }
 
  private:
   void Register() override;
+  // The bar's buttons, each operation handed what it works on.
+  ButtonBarActions BarActions();
+  void Launch();
   void ResolveSounds();
   bool Paint(tk::PaintArgs& args);
   bool FirstPaintTask();

@@ -6,7 +6,6 @@
 #include <set>
 
 #include "toolkit/font.h"
-#include "toolkit/timer.h"
 
 namespace tk {
 

@@ -19,10 +19,9 @@
 #include "toolkit/control.h"
 #include "toolkit/events.h"
 #include "toolkit/handles.h"
+#include "toolkit/timer.h"
 
 namespace tk {
-
-class Timer;
 
 // A member control, its item number from the form's ids header (IDC_ and the control's name)
 // and its name, for Bind: `Bind(TK_ITEM(optb_640x480))`. The name is written once.
@@ -31,7 +30,7 @@ class Timer;
 // The window message that carries a form's user event; other threads may post it.
 inline constexpr UINT kUserEventMessage = WM_APP + 1;
 
-class Form : public EventSource, public ControlHost {
+class Form : public EventSource, public ControlHost, public TimerHost {
  public:
   explicit Form(std::wstring templateName);
   Form(const Form&) = delete;
@@ -72,8 +71,10 @@ class Form : public EventSource, public ControlHost {
   // Whether Esc (IDCANCEL) closes the form like its close box; otherwise Esc only raises Cancel.
   void SetCloseOnCancel(bool on) { closeOnCancel_ = on; }
 
-  void AddTimer(Timer& timer);
-  void RemoveTimer(Timer& timer);
+  // The timers made for this form (toolkit/timer.h) run on its window.
+  HWND TimerWindow() const override { return hwnd_; }
+  void AddTimer(Timer& timer) override;
+  void RemoveTimer(Timer& timer) override;
 
   // Lets the modeless forms see their keyboard navigation; true when the message was theirs.
   static bool PreTranslate(MSG& msg);

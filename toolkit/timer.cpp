@@ -1,7 +1,5 @@
 #include "toolkit/timer.h"
 
-#include "toolkit/form.h"
-
 namespace tk {
 
 namespace {
@@ -11,27 +9,27 @@ UINT_PTR NextTimerId() {
 }
 }  // namespace
 
-Timer::Timer(Form& form) : form_(&form), id_(NextTimerId()) { form_->AddTimer(*this); }
+Timer::Timer(TimerHost& host) : host_(&host), id_(NextTimerId()) { host_->AddTimer(*this); }
 
 Timer::~Timer() {
   Stop();
-  if (form_) form_->RemoveTimer(*this);
+  if (host_) host_->RemoveTimer(*this);
 }
 
 void Timer::Start(UINT milliseconds, int times) {
-  running_ = form_ && SetTimer(form_->hwnd(), id_, milliseconds, nullptr) != 0;
+  running_ = host_ && SetTimer(host_->TimerWindow(), id_, milliseconds, nullptr) != 0;
   remaining_ = times;
 }
 
 void Timer::Stop() {
-  if (running_ && form_ && form_->hwnd()) KillTimer(form_->hwnd(), id_);
+  if (running_ && host_ && host_->TimerWindow()) KillTimer(host_->TimerWindow(), id_);
   running_ = false;
 }
 
 void Timer::Orphan() {
   Stop();
   events_.Clear();
-  form_ = nullptr;
+  host_ = nullptr;
 }
 
 void Timer::Fire() {
