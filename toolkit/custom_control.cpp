@@ -1,5 +1,7 @@
 #include "toolkit/custom_control.h"
 
+#include "toolkit/exception_report.h"
+
 namespace tk {
 
 namespace {
@@ -74,6 +76,7 @@ LRESULT CALLBACK CustomControl::StaticProc(HWND hwnd, UINT message, WPARAM w, LP
   try {
     result = self->WindowProc(message, w, l);
   } catch (...) {
+    ReportStoppedException(L"a control's window procedure");
     result = DefWindowProcW(hwnd, message, w, l);
   }
   if (message == WM_NCDESTROY) {

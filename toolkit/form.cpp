@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "toolkit/exception_report.h"
 #include "toolkit/font.h"
 
 namespace tk {
@@ -157,6 +158,7 @@ INT_PTR CALLBACK Form::DialogProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     }
     return handled ? result : FALSE;
   } catch (...) {
+    ReportStoppedException(L"the dialog procedure");
     return FALSE;
   }
 }

@@ -1,6 +1,8 @@
 // The toolkit's forms, events, timers, handles and the Windows side of the seams.
 #include <gmock/gmock.h>
 
+#include <stdexcept>
+
 #include "config/install_settings.h"
 #include "toolkit/application.h"
 #include "toolkit/button.h"
@@ -16,6 +18,7 @@
 #include "win_harness.h"
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -110,6 +113,35 @@ TEST(FormTest, ACloseHandlerCanKeepTheFormOpen) {
     return true;
   });
   form.Close();
+  EXPECT_NE(form.hwnd(), nullptr);
+}
+
+// OutputDebugStringW raises DBG_PRINTEXCEPTION_C with the text: a vectored handler sees it.
+std::vector<std::string>* debugOutput = nullptr;
+
+LONG CALLBACK NoteDebugOutput(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD& record = *info->ExceptionRecord;
+  if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && debugOutput && record.NumberParameters >= 2)
+    debugOutput->push_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+TEST(FormTest, AnExceptionFromAHandlerStopsAtTheFormAndIsReported) {
+  ProbeForm form;
+  ASSERT_TRUE(form.Create(nullptr));
+  form.On<tk::Event::User>([](tk::UserArgs& a) -> bool {
+    if (a.w == 1) throw std::runtime_error("no such page");
+    throw 7;
+  });
+  std::vector<std::string> output;
+  debugOutput = &output;
+  PVOID watcher = AddVectoredExceptionHandler(1, NoteDebugOutput);
+  SendMessageW(form.hwnd(), tk::kUserEventMessage, 1, 0);
+  SendMessageW(form.hwnd(), tk::kUserEventMessage, 2, 0);
+  RemoveVectoredExceptionHandler(watcher);
+  debugOutput = nullptr;
+  EXPECT_THAT(output, ElementsAre(HasSubstr("dialog procedure: no such page"),
+                                  HasSubstr("dialog procedure (no text")));
   EXPECT_NE(form.hwnd(), nullptr);
 }
 
