@@ -13,6 +13,7 @@ class AutoRunForm : public tk::Form {
   // Decides the installed flag, once: whether the installation key opens now.
   AutoRunForm();
 
+  // For the tests.
   bool Installed() const { return installed_; }
   bool CountingDown() const { return timer_.Running(); }
 

@@ -54,6 +54,7 @@ class SetupForm : public tk::Form {
     return nullptr;
   }
   HICON PageIcon(int index) const { return pageIcons_[size_t(index)].get(); }
+  // For the tests.
   HICON WindowIcon() const { return windowIcon_.get(); }
   const SetupAnimation& Animation() const { return animation_; }
   // Selects a page as a click on its tab does: the page shows and the icon follows.

@@ -33,8 +33,6 @@ class ButtonBarForm : public tk::Form {
   HelpForm& Help() { return help_; }
   // True while the last game started is still running: every click is then ignored.
   bool IsBusy() const { return gameProcess_.IsActive(); }
-  // Centred horizontally, its top at 77 % of the screen height.
-  void Place();
 
   tk::PictureButton pictbttn_Game;
   tk::PictureButton pictbttn_Help;
@@ -45,6 +43,8 @@ class ButtonBarForm : public tk::Form {
   void Register() override;
   void Created() override;
   INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  // Centred horizontally, its top at 77 % of the screen height.
+  void Place();
   void BindButton(tk::PictureButton& button, int id, const char* name,
                   std::function<void()> action);
 

@@ -17,7 +17,7 @@ class LogoForm : public tk::Form {
   // Creates and shows the window with no owner, closing one that is still open.
   void Show();
   bool IsOpen() const { return hwnd() != nullptr; }
-  // Runs only while a video opened: the window then closes by itself.
+  // For the tests. Runs only while a video opened: the window then closes by itself.
   bool TimerRunning() const { return timer_.Running(); }
 
   tk::VideoWindow mediapl_Logo;

@@ -24,13 +24,14 @@ class MainForm : public tk::Form {
 
   void SetWaiting();
   void StartWaitTimer();
-  bool IsWaiting() const { return waiting_; }
-  void PlayButtonSounds();
-  bool SoundCardFound() const { return !soundCardNotFound_; }
 
+  // For the tests.
+  bool IsWaiting() const { return waiting_; }
   ButtonBarForm& ButtonBar() { return *buttonBar_; }
 
  private:
+  void PlayButtonSounds();
+  bool SoundCardFound() const { return !soundCardNotFound_; }
   void Register() override;
   // The bar's buttons, each operation handed what it works on.
   ButtonBarActions BarActions();

@@ -56,7 +56,6 @@ class Control : public EventSource {
   void Enable(bool on);
   bool IsEnabled() const;
   void Show(bool on);
-  bool IsVisible() const;
   void Focus();
   bool HasFocus() const;
   RECT WindowRect() const;

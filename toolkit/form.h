@@ -47,16 +47,16 @@ class Form : public EventSource, public ControlHost, public TimerHost {
   void Destroy();
 
   HWND hwnd() const { return hwnd_; }
-  bool IsModal() const { return modal_; }
   void PostUserEvent(WPARAM w = 0, LPARAM l = 0);
 
   // Binds a control to the template item and names it; it receives its events from now on.
   void Bind(Control& control, int id, std::string name);
   // Forgets a control that goes before the form's window.
   void Unbind(Control& control) override;
-  Control* FindControl(int id) const;
   Control* FindControl(HWND window) const;
-  // The number of handlers of the form, its controls and its timers.
+  // For the tests: a bound control by its item number; the number of handlers of the form,
+  // its controls and its timers.
+  Control* FindControl(int id) const;
   size_t HandlerCount() const;
 
   void SetBackground(COLORREF colour);
@@ -69,6 +69,7 @@ class Form : public EventSource, public ControlHost, public TimerHost {
   void SetName(std::string name) { name_ = std::move(name); }
   const std::string& name() const { return name_; }
   // Whether Esc (IDCANCEL) closes the form like its close box; otherwise Esc only raises Cancel.
+  // A modal form always closes; only the tests set it for a modeless one.
   void SetCloseOnCancel(bool on) { closeOnCancel_ = on; }
 
   // The timers made for this form (toolkit/timer.h) run on its window.
