@@ -12,7 +12,7 @@
 
 namespace {
 
-MainForm* mainForm = nullptr;
+// The first paint's task runs once per process.
 bool firstPaintPosted = false;
 
 constexpr int kBackgroundBitmap = 101;
@@ -27,18 +27,13 @@ void SetWindowIcon(HWND hwnd, int id) {
 
 }  // namespace
 
-MainForm* TheMainForm() { return mainForm; }
-
 MainForm::MainForm(ShellActions actions, int argumentCount)
-    : tk::Form(L"ID_MainForm"), actions_(std::move(actions)), argumentCount_(argumentCount) {
-  mainForm = this;
-}
+    : tk::Form(L"ID_MainForm"), actions_(std::move(actions)), argumentCount_(argumentCount) {}
 
 MainForm::~MainForm() {
   // The bar goes first, while this window still exists to own it.
   buttonBar_.reset();
   waitTimer_.reset();
-  if (mainForm == this) mainForm = nullptr;
 }
 
 void MainForm::Register() {
@@ -53,8 +48,8 @@ void MainForm::Register() {
 
   On<tk::Event::Paint>([this](tk::PaintArgs& a) { return Paint(a); });
   On<tk::Event::User>([this] { return FirstPaintTask(); });
-  On<tk::Event::Close>([this] {
-    if (TheMainForm() == this && hwnd()) tk::Application::Quit(0);
+  On<tk::Event::Close>([] {
+    tk::Application::Quit(0);
     return true;
   });
   waitTimer_->On<tk::Event::Timer>([this] {

@@ -51,6 +51,3 @@ class MainForm : public tk::Form {
   bool waiting_ = false;
   bool soundCardNotFound_ = true;
 };
-
-// The main window of the process, while it exists.
-MainForm* TheMainForm();

@@ -124,7 +124,10 @@ void Form::SetFont(const std::string& fontText) {
   }
 }
 
-void Form::AddTimer(Timer& timer) { timers_[timer.id()] = &timer; }
+UINT_PTR Form::AddTimer(Timer& timer) {
+  timers_[++lastTimerId_] = &timer;
+  return lastTimerId_;
+}
 void Form::RemoveTimer(Timer& timer) { timers_.erase(timer.id()); }
 
 bool Form::PreTranslate(MSG& msg) {

@@ -74,7 +74,7 @@ class Form : public EventSource, public ControlHost, public TimerHost {
 
   // The timers made for this form (toolkit/timer.h) run on its window.
   HWND TimerWindow() const override { return hwnd_; }
-  void AddTimer(Timer& timer) override;
+  UINT_PTR AddTimer(Timer& timer) override;
   void RemoveTimer(Timer& timer) override;
 
   // Lets the modeless forms see their keyboard navigation; true when the message was theirs.
@@ -109,6 +109,7 @@ class Form : public EventSource, public ControlHost, public TimerHost {
   bool closeOnCancel_ = false;
   std::vector<Control*> controls_;
   std::map<UINT_PTR, Timer*> timers_;
+  UINT_PTR lastTimerId_ = 0x7000;
   BrushHandle background_;
   HBRUSH backgroundBrush_ = nullptr;
   COLORREF textColour_ = RGB(0, 0, 0);

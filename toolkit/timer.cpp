@@ -2,14 +2,7 @@
 
 namespace tk {
 
-namespace {
-UINT_PTR NextTimerId() {
-  static UINT_PTR next = 0x7000;
-  return ++next;
-}
-}  // namespace
-
-Timer::Timer(TimerHost& host) : host_(&host), id_(NextTimerId()) { host_->AddTimer(*this); }
+Timer::Timer(TimerHost& host) : host_(&host), id_(host.AddTimer(*this)) {}
 
 Timer::~Timer() {
   Stop();

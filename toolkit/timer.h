@@ -15,7 +15,8 @@ class Timer;
 class TimerHost {
  public:
   virtual HWND TimerWindow() const = 0;
-  virtual void AddTimer(Timer& timer) = 0;
+  // Returns the timer's id, never given to another timer of this host.
+  virtual UINT_PTR AddTimer(Timer& timer) = 0;
   virtual void RemoveTimer(Timer& timer) = 0;
 
  protected:
