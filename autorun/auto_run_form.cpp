@@ -15,9 +15,6 @@ constexpr int kFaceSizeBitmap = 100;
 AutoRunForm::AutoRunForm()
     : tk::Form(L"ID_AutoRunForm"), installed_(InstallKeyOpens()), timer_(*this) {}
 
-// The window goes while the handlers' objects still exist.
-AutoRunForm::~AutoRunForm() { Destroy(); }
-
 void AutoRunForm::Register() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

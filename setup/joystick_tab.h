@@ -43,8 +43,6 @@ class JoystickTab : public SetupPage {
   // Registers the grid's window class, which the page's template names, and looks up the
   // entries the page edits.
   JoystickTab();
-  // The window goes while the controls it raises events on still exist.
-  ~JoystickTab() override { Destroy(); }
 
   tk::OptionButton optb_Port1;
   tk::OptionButton optb_Port2;

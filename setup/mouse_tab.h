@@ -37,8 +37,6 @@ class MouseTab : public SetupPage {
   // Registers the grids' window class, which the page's template names, and looks up the
   // entries the page edits.
   MouseTab();
-  // The window goes while the controls it raises events on still exist.
-  ~MouseTab() override { Destroy(); }
 
   tk::Slider slider_Sensitivity;
   tk::Grid grid_Click;

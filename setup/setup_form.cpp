@@ -60,8 +60,6 @@ SetupForm::SetupForm() : tk::Form(L"ID_SetupForm"), windowIcon_(LoadIconResource
     pageIcons_[size_t(i)] = LoadIconResource(kPages[i].iconResource);
 }
 
-SetupForm::~SetupForm() { Destroy(); }
-
 void SetupForm::Open(HWND owner, const SetupContext& context) {
   context_ = context;
   RunModal(owner);
@@ -202,7 +200,7 @@ void SetupForm::AskToSave() {
 
 // Each page's window goes first, while the page object and its controls are whole: its
 // closing raises the destroy events of those controls. A page object destroyed with its window
-// still open would leave that to its base class, after the controls are gone.
+// still open would let the window go silently, without them.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
   for (auto& page : pages_) {

@@ -33,7 +33,6 @@ class SetupForm : public tk::Form {
  public:
   // Loads the page icons and the window icon.
   SetupForm();
-  ~SetupForm() override;
 
   // Runs the dialog modally, owned by `owner`; returns once it has closed.
   void Open(HWND owner, const SetupContext& context = {});
@@ -51,6 +50,7 @@ class SetupForm : public tk::Form {
     return nullptr;
   }
   HICON PageIcon(int index) const { return pageIcons_[size_t(index)].get(); }
+  // For the tests.
   HICON WindowIcon() const { return windowIcon_.get(); }
   const SetupAnimation& Animation() const { return animation_; }
   // Selects a page as a click on its tab does: the page shows and the icon follows.

@@ -26,8 +26,6 @@ class SoundTab : public SetupPage {
  public:
   // Looks up the page's ten entries in the current tables.
   SoundTab();
-  // The window goes while the controls it reaches still exist.
-  ~SoundTab() override { Destroy(); }
 
   tk::GroupBox groupb_Volume;
   tk::Label label_FXVal;

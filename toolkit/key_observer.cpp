@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/exception_report.h"
 #include "toolkit/handles.h"
 
 namespace tk {
@@ -85,6 +86,7 @@ void KeyObserver::Observe(const MSG& msg) {
     try {
       if (observer->callback_) observer->callback_(copy);
     } catch (...) {
+      ReportStoppedException(L"a key observer");
     }
   }
 }
@@ -98,6 +100,7 @@ void KeyObserver::Filter(MSG& msg) {
     try {
       taken = filter->callback_ && filter->callback_(copy);
     } catch (...) {
+      ReportStoppedException(L"a key filter");
     }
     if (!taken) continue;
     msg.message = WM_NULL;

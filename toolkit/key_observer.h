@@ -33,6 +33,7 @@ class KeyObserver {
   KeyObserver& operator=(const KeyObserver&) = delete;
   ~KeyObserver();
 
+  // For the tests: whether the thread's hook is in place.
   bool Active() const;
 
  private:

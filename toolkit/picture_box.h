@@ -8,18 +8,25 @@ namespace tk {
 
 class PictureBox : public Control {
  public:
+  ~PictureBox() override;
+  void Detach() override;
+
   void SetIcon(HICON icon) { Send(STM_SETICON, reinterpret_cast<WPARAM>(icon)); }
-  HICON Icon() const { return reinterpret_cast<HICON>(Send(STM_GETICON)); }
-  // Null leaves the box without a picture. A form whose box showed a bitmap sets null before
-  // its window goes, so that a copy the box made of the picture goes too.
+  // Null leaves the box without a picture. A bitmap still shown when the box or its window
+  // goes is taken out first, so that a copy the box made of the picture goes too.
   void SetBitmap(HBITMAP bitmap);
-  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
   // The left-top corner in the client coordinates of the parent window.
   POINT Position() const;
   // Moves the box without resizing it.
   void MoveTo(int x, int y);
 
+  // For the tests: the picture shown.
+  HICON Icon() const { return reinterpret_cast<HICON>(Send(STM_GETICON)); }
+  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
+
  private:
+  void DropBitmap();
+
   HBITMAP passed_ = nullptr;  // the caller's, never deleted here
 };
 

@@ -14,6 +14,7 @@ class PictureButton : public Button {
   // A face drawn from the caption (see MakeCaptionFace), never smaller than the button: at more
   // than 96 dots per inch the button grows with the dialog's font, the picture does not.
   void SetCaptionFace(HFONT font, int sizeResource, COLORREF colour);
+  // For the tests.
   HBITMAP Face() const { return face_.get(); }
 
  private:

@@ -203,15 +203,16 @@ TEST(ShellApplicationTest, ExitEndsTheProcessWithCodeZero) {
   wt::MessageBoxRecorder boxes;
   ShellActions actions = DefaultShellActions();
   ApplicationClass app(actions, 1);
+  static ApplicationClass* running = &app;
   // Press Exit as soon as the bar shows, from within the application's own loop.
   SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    MainForm* form = TheMainForm();
+    MainForm* form = running->Main();
     if (!form || !form->ButtonBar().hwnd() || !IsWindowVisible(form->ButtonBar().hwnd())) return;
     KillTimer(nullptr, id);
     form->ButtonBar().pictbttn_Exit.Click();
   });
   EXPECT_EQ(app.Run(), 0);
-  EXPECT_EQ(TheMainForm(), nullptr);
+  EXPECT_EQ(app.Main(), nullptr);
   EXPECT_EQ(ShutdownRuns(), 1);
   EXPECT_EQ(boxes.shown.size(), 3u);  // no media at all: three sounds reported missing
 }
