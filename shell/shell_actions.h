@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "toolkit/joystick.h"
+
 class ButtonBarForm;
 
 struct ShellActions {
@@ -24,3 +26,5 @@ bool DetectSoundCard();
 void LaunchGame(ButtonBarForm& bar);
 void ShowHelp(ButtonBarForm& bar);
 void ShowSetup(ButtonBarForm& bar);
+// The same, with the joysticks read from `joysticks`.
+void ShowSetupWith(ButtonBarForm& bar, tk::JoystickSource& joysticks);

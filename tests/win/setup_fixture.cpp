@@ -70,7 +70,7 @@ void SetupTest::SetUp() {
     const std::wstring name = L"KzR\\g_spd" + std::to_wstring(i) + L".ico";
     install.CopyIn(wt::TestProgramDir() + name, name);
   }
-  actions.showSetup = ShowSetup;
+  actions.showSetup = [this](ButtonBarForm& bar) { ShowSetupWith(bar, joysticks); };
 }
 
 void SetupTest::TearDown() {
