@@ -43,8 +43,8 @@ class JoystickPageTest : public ControlsPageTest {
   }
 };
 
-// Button 3 held marks its click and double-click rows, the hat's "Низ" its two rows; the marks
-// change no entry.
+// Button 3 held marks its click and double-click rows, the hat's "Низ" its two rows, a diagonal
+// (up and right) both directions; the marks change no entry.
 TEST_F(JoystickPageTest, HeldButtonsAndHatDirectionsMarkTheirRowsOnly) {
   WriteConfig(NoSoundCard);
   ASSERT_TRUE(StartShell());
