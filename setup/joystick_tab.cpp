@@ -44,7 +44,8 @@ JoystickTab::JoystickTab()
       port_(KzSetupSection::GetControlsEntry("JoystickPort")),
       rudder_(KzSetupSection::GetControlsEntry("EnableRudder")),
       rows_(grid_Joystick, kJoystickKeys, kActivityColumn, chooser_, gridPatch_,
-            [this] { FillFixedTexts(); }) {
+            [this] { FillFixedTexts(); }),
+      watch_(*this, grid_Joystick, kActivityColumn, gridPatch_) {
   tk::Grid::RegisterClass();
 }
 
@@ -55,6 +56,7 @@ void JoystickTab::Register() {
   grid_Joystick.SetColumnCount(2);
   RegisterDevice();
   rows_.Register();
+  watch_.Register();
   analog.Register();
   cb_JoystickDefault.On<tk::Event::Click>([this] {
     Reset();
@@ -86,10 +88,12 @@ void JoystickTab::RegisterDevice() {
   });
   optb_Port1.On<tk::Event::Click>([this] {
     if (port_) port_->value = 0;
+    WatchDevice();
     return true;
   });
   optb_Port2.On<tk::Event::Click>([this] {
     if (port_) port_->value = 1;
+    WatchDevice();
     return true;
   });
   checkbox_Rudder.On<tk::Event::Click>([this] {
@@ -101,6 +105,20 @@ void JoystickTab::RegisterDevice() {
 void JoystickTab::ShowDevice() {
   ((port_ && port_->value != 0) ? optb_Port2 : optb_Port1).SetChecked(true);
   checkbox_Rudder.SetChecked(rudder_ && rudder_->value != 0);
+}
+
+// Port 1 is the system's first joystick, port 2 its second.
+void JoystickTab::WatchDevice() {
+  const unsigned device = (port_ && port_->value != 0) ? 1 : 0;
+  watch_.Watch(Context().joysticks, device, hwnd() && IsWindowVisible(hwnd()));
+}
+
+INT_PTR JoystickTab::RawMessage(UINT message, WPARAM, LPARAM l, bool& handled) {
+  handled = false;
+  if (message == WM_WINDOWPOSCHANGED &&
+      (reinterpret_cast<const WINDOWPOS*>(l)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+    WatchDevice();
+  return 0;
 }
 
 // Headings and column 0. The row headings take the width of the widest; column 0 that of its
@@ -125,5 +143,6 @@ void JoystickTab::Reset() {
   tk::Filling::Scope filling(filling_);
   rows_.Refill();
   ShowDevice();
+  WatchDevice();
   analog.Show();
 }

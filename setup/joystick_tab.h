@@ -3,9 +3,12 @@
 // the hat directions and the digital directions of both devices (each row opens the activity
 // chooser), and the function and scale of the joystick's X and Y axes. The page writes
 // straight into the current entries; its button restores the joystick and game-pad defaults.
+// While the page is shown, the grid marks the rows of the buttons and hat directions that the
+// joystick on the chosen port holds (JoystickWatch): "Порт 1" is the system's joystick 0,
+// "Порт 2" its joystick 1.
 //
-// Ownership: the page's window owns the controls' windows; the page owns its chooser and the
-// selection keeper of its grid.
+// Ownership: the page's window owns the controls' windows; the page owns its chooser, the
+// selection keeper of its grid and the watch of the device.
 #pragma once
 
 #include "config/setup_entry.h"
@@ -13,6 +16,7 @@
 #include "setup/analog_controls.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
+#include "setup/joystick_watch.h"
 #include "setup/setup_page.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
@@ -59,10 +63,13 @@ class JoystickTab : public SetupPage {
 
  private:
   void Register() override;
+  // Sees the page shown and hidden, however the tab control does it.
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
   void BindControls();
   void RegisterDevice();
   void FillFixedTexts();
   void ShowDevice();
+  void WatchDevice();
   void Reset();
 
   KzSetupEntry* port_;
@@ -70,4 +77,5 @@ class JoystickTab : public SetupPage {
   ChooseActivityDialog chooser_;
   KzGridPatch gridPatch_;
   ActivityGrid rows_;
+  JoystickWatch watch_;
 };

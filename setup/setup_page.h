@@ -11,10 +11,13 @@
 
 #include "toolkit/filling.h"
 #include "toolkit/form.h"
+#include "toolkit/joystick.h"
 
 // What the program that opens the dialog knows and the pages need.
 struct SetupContext {
   bool soundCardFound = false;  // the start-up detection found a sound card
+  // Where the Joystick page reads the joysticks; none: it reads none.
+  tk::JoystickSource* joysticks = nullptr;
 };
 
 class SetupPage : public tk::Form {

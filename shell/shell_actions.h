@@ -12,6 +12,7 @@ class LogoForm;
 class MainForm;
 class SetupForm;
 namespace tk {
+class JoystickSource;
 class Process;
 }
 
@@ -42,3 +43,6 @@ bool DetectSoundCard();
 void LaunchGame(const GameLaunch& launch);
 void ShowHelp(HelpForm& help, HWND owner);
 void ShowSetup(SetupForm& setup, HWND owner, bool soundCardFound);
+// The same, with the joysticks read from `joysticks`.
+void ShowSetupWith(SetupForm& setup, HWND owner, bool soundCardFound,
+                   tk::JoystickSource& joysticks);

@@ -57,6 +57,7 @@ void Grid::SetRowCount(int rows) {
   rows_ = std::max(rows, 0);
   cells_.resize(size_t(rows_), std::vector<std::wstring>(columns_.size()));
   rowHeadings_.resize(size_t(rows_));
+  marks_.resize(size_t(rows_));
   if (row_ >= rows_) row_ = rows_ - 1;
   UpdateScrollBar();
   ScrollTo(top_);
@@ -85,6 +86,17 @@ std::wstring Grid::RowHeading(int row) const {
   if (row < 0 || row >= rows_) return {};
   return rowHeadings_[size_t(row)];
 }
+
+void Grid::SetRowMarked(int row, bool marked) {
+  if (row < 0 || row >= rows_ || marks_[size_t(row)] == marked) return;
+  marks_[size_t(row)] = marked;
+  if (!hwnd()) return;
+  RECT heading = CellRect(row, -1);
+  heading.top -= 1;  // the heading's top line lies on the row above (grid_paint.cpp)
+  Invalidate(&heading);
+}
+
+bool Grid::RowMarked(int row) const { return row >= 0 && row < rows_ && marks_[size_t(row)]; }
 
 void Grid::SetCellText(int row, int column, const std::wstring& text) {
   if (row < 0 || column < 0 || column >= ColumnCount()) return;

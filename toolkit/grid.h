@@ -10,8 +10,9 @@
 //
 // Looks: the dialog's font and the system colours; headings drawn like a list view's header;
 // the current cell in the highlight colour while the grid has the focus, in the button face
-// colour otherwise. Painting goes through an off-screen canvas and only changed cells are
-// invalidated, so nothing flickers.
+// colour otherwise. A marked row has its heading drawn pressed in the highlight colour: it stands
+// for a control the player holds down at the moment. Painting goes through an off-screen canvas and
+// only changed cells are invalidated, so nothing flickers.
 #pragma once
 
 #include <string>
@@ -44,6 +45,9 @@ class Grid : public CustomControl {
   void SetRowHeadingWidth(int pixels);
   void SetRowHeading(int row, const std::wstring& text);
   std::wstring RowHeading(int row) const;
+  // The mark is a look only: no text changes and no event is raised.
+  void SetRowMarked(int row, bool marked);
+  bool RowMarked(int row) const;
 
   void SetCellText(int row, int column, const std::wstring& text);
   std::wstring CellText(int row, int column) const;
@@ -94,12 +98,14 @@ class Grid : public CustomControl {
   void OnClick(LPARAM l, bool doubleClick);
 
   // Painting (grid_paint.cpp).
-  void DrawHeading(HDC dc, RECT r, const std::wstring& text) const;
+  void DrawHeader(HDC dc, int width) const;
+  void DrawHeading(HDC dc, RECT r, const std::wstring& text, bool marked = false) const;
   void DrawCell(HDC dc, int row, int column) const;
 
   std::vector<Column> columns_;
   std::vector<std::vector<std::wstring>> cells_;  // [row][column]
   std::vector<std::wstring> rowHeadings_;
+  std::vector<bool> marks_;
   int rowHeadingWidth_ = 0;
   int rows_ = 0;
   int row_ = 0;
