@@ -6,7 +6,6 @@
 #include "autorun/start_program.h"
 #include "config/default_path.h"
 #include "config/install_settings.h"
-#include "toolkit/caption_face.h"
 
 namespace {
 constexpr int kIconResource = 100;
@@ -15,9 +14,6 @@ constexpr int kFaceSizeBitmap = 100;
 
 AutoRunForm::AutoRunForm()
     : tk::Form(L"ID_AutoRunForm"), installed_(InstallKeyOpens()), timer_(*this) {}
-
-// The window goes while the handlers' objects still exist.
-AutoRunForm::~AutoRunForm() { Destroy(); }
 
 void AutoRunForm::Register() {
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconResource));
@@ -61,7 +57,7 @@ void AutoRunForm::Created() { ShowWindow(hwnd(), SW_SHOW); }
 void AutoRunForm::BindButton(tk::PictureButton& button, int id, const char* name) {
   Bind(button, id, name);
   button.On<tk::Event::Create>([this, &button] {
-    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
+    button.SetCaptionFace(Font(), kFaceSizeBitmap, RGB(255, 255, 0));
     return true;
   });
 }
@@ -81,7 +77,10 @@ void AutoRunForm::StartInstalledShell() {
   End();
 }
 
+// The countdown stops first: timers fire under the message box that a missing "setup.exe"
+// brings, and the shell would start behind it.
 void AutoRunForm::StartInstaller() {
+  timer_.Stop();
   StartProgram(KzDefaultPath("..\\").FindOrComplain("setup.exe"));
   End();
 }

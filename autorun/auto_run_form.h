@@ -12,8 +12,8 @@ class AutoRunForm : public tk::Form {
  public:
   // Decides the installed flag, once: whether the installation key opens now.
   AutoRunForm();
-  ~AutoRunForm() override;
 
+  // For the tests.
   bool Installed() const { return installed_; }
   bool CountingDown() const { return timer_.Running(); }
 

@@ -166,7 +166,8 @@ bool KzCheckBlaster::ScanDetectionLog(std::FILE* file, int32_t auxPort, int32_t 
     }
     if (want == Want::Dma && ReadDmaLine(text, dma8, dma16)) {
       record.address = auxPort;
-      if (midiPort != auxPort) record.midiPort = midiPort;
+      // A MIDI port that is the card's own, or none in the device's name (-1), keeps 0x330.
+      if (midiPort != auxPort && midiPort != -1) record.midiPort = midiPort;
       record.irq = irq;
       record.dma8 = dma8;
       if (dma16) record.dma16 = *dma16;

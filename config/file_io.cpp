@@ -4,10 +4,12 @@
 
 #include "config/cp1251.h"
 
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <io.h>
 #else
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -48,7 +50,26 @@ bool IsReadOnly(const std::string& path) {
 
 bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
 
-bool IsFolder(std::FILE*) { return false; }  // _wfopen refuses folders
+bool IsRegular(const struct _stat64& info) { return (info.st_mode & _S_IFMT) == _S_IFREG; }
+
+// A device name such as "NUL" or "CON" opens the device, and a console is read without end:
+// the type of what was opened decides, as the name may say nothing.
+std::FILE* OpenRegular(const std::string& path, ReadFailure& failure) {
+  struct _stat64 info;
+  if (_wstat64(Wide(path).c_str(), &info) == 0 && !IsRegular(info)) {
+    failure = ReadFailure::kNotRegularFile;
+    return nullptr;
+  }
+  std::FILE* file = Open(path, L"rb");
+  if (!file) {
+    failure = ReadFailure::kCannotOpen;
+  } else if (_fstat64(_fileno(file), &info) != 0 || !IsRegular(info)) {
+    std::fclose(file);
+    file = nullptr;
+    failure = ReadFailure::kNotRegularFile;
+  }
+  return file;
+}
 #else
 std::FILE* Open(const std::string& path, const char* mode) {
   return std::fopen(path.c_str(), mode);
@@ -68,17 +89,38 @@ bool IsReadOnly(const std::string& path) {
 
 bool FlushToDisk(std::FILE* file) { return std::fflush(file) == 0 && fsync(fileno(file)) == 0; }
 
-bool IsFolder(std::FILE* file) {
+// The type is looked at before the open, which a device may answer with a side effect, and
+// again on what was opened, in case the path changed meanwhile. The open does not wait: a
+// FIFO without a writer would block it.
+std::FILE* OpenRegular(const std::string& path, ReadFailure& failure) {
   struct stat info;
-  return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    failure = ReadFailure::kNotRegularFile;
+    return nullptr;
+  }
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    failure = ReadFailure::kCannotOpen;
+    return nullptr;
+  }
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    failure = ReadFailure::kNotRegularFile;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = fdopen(fd, "rb");
+  if (!file) {
+    close(fd);
+    failure = ReadFailure::kCannotOpen;
+  }
+  return file;
 }
 #endif
 
 #ifdef _WIN32
-constexpr const wchar_t* kReadBinary = L"rb";
 constexpr const wchar_t* kWriteBinary = L"wb";
 #else
-constexpr const char* kReadBinary = "rb";
 constexpr const char* kWriteBinary = "wb";
 #endif
 
@@ -96,13 +138,10 @@ bool WriteTemporary(WriteSteps& steps, const std::string& path, std::string_view
 
 }  // namespace
 
-std::FILE* OpenForReading(const std::string& path) {
-  if (path.empty()) return nullptr;
-  std::FILE* file = Open(path, kReadBinary);
-  if (file && IsFolder(file)) {
-    std::fclose(file);
-    return nullptr;
-  }
+std::FILE* OpenForReading(const std::string& path, ReadFailure* failure) {
+  ReadFailure why = ReadFailure::kCannotOpen;
+  std::FILE* file = path.empty() ? nullptr : OpenRegular(path, why);
+  if (failure) *failure = file ? ReadFailure::kNone : why;
   return file;
 }
 

@@ -8,9 +8,12 @@
 
 namespace kz {
 
-// Opens an existing regular file for binary reading; null when it cannot be opened or is a
-// folder.
-std::FILE* OpenForReading(const std::string& path);
+// Why OpenForReading gave no file.
+enum class ReadFailure { kNone, kCannotOpen, kNotRegularFile };
+
+// Opens an existing regular file for binary reading; null when it cannot be opened or is no
+// regular file (a folder, a device, a pipe), which is never read or waited for.
+std::FILE* OpenForReading(const std::string& path, ReadFailure* failure = nullptr);
 
 // Replaces the file's content with the bytes. The bytes go to a temporary file next to it
 // first, which is flushed to the disk and only then renamed over the file, so the file is

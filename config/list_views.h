@@ -1,5 +1,6 @@
-// What the configuration model needs of the setup pages' list and grid controls. The toolkit's
-// controls implement these; texts arrive as UTF-16, ready for display.
+// What the configuration model needs of the setup pages' list and grid controls. The pages
+// implement these with small adapters over the toolkit's controls; texts arrive as UTF-16,
+// ready for display.
 #pragma once
 
 #include <string>

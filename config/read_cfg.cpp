@@ -3,11 +3,39 @@
 #include <algorithm>
 #include <cstring>
 
+#include "config/ascii.h"
 #include "config/cfg_name.h"
 #include "config/default_path.h"
 #include "config/file_io.h"
 #include "config/install_settings.h"
 #include "config/scan_line.h"
+
+namespace {
+
+// The Mouse and Joystick pages store an inverted axis as a negative scale: slider position
+// times 4096, so -8.00 is written "-524288". For these entries alone a minus sign right before
+// a decimal number belongs to it; elsewhere a sign is no number and the value reads as 0.
+constexpr const char* kSignedScales[] = {"MouseAnalogScale0",    "MouseAnalogScale1",
+                                         "JoystickAnalogScale0", "JoystickAnalogScale1",
+                                         "JoystickAnalogScale2", "JoystickAnalogScale3"};
+
+bool IsSignedScale(const char* name) {
+  for (const char* scale : kSignedScales)
+    if (kz::AsciiEqualNoCase(name, scale)) return true;
+  return false;
+}
+
+// Whether the value after the line's "=" begins with "-" and, without a blank between, a
+// digit 1 to 9: the only sign that makes a negative number. The lexer skips the same bytes
+// (1 to 32) before a token.
+bool ValueIsMinusThenNumber(const char* line) {
+  const char* value = std::strchr(line, '=');
+  if (!value) return false;
+  for (++value; *value && static_cast<unsigned char>(*value) <= 32;) ++value;
+  return value[0] == '-' && value[1] >= '1' && value[1] <= '9';
+}
+
+}  // namespace
 
 KzReadCfg::KzReadCfg() {
   const std::string name = CurrentCfgName();
@@ -121,6 +149,15 @@ void KzReadCfg::ClassifyKeyLine(int& kind, KzSetupEntry& entry, KzScanLine& scan
     case kTokDecNumber:
       entry.type = kIntegerEntry;
       entry.value = scan.Value();
+      break;
+    case kTokError:
+      // The sign was the error token; the number follows it. Negated as unsigned, so that
+      // "-2147483648" reads back as itself.
+      if (IsSignedScale(entry.name) && ValueIsMinusThenNumber(line_) &&
+          scan.NextToken() == kTokDecNumber) {
+        entry.type = kIntegerEntry;
+        entry.value = int32_t(0u - uint32_t(scan.Value()));
+      }
       break;
     default:
       break;

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 """Writes the player's ZIP of one architecture:
 
-    Voltrane/   setupshell.exe (stripped), its KzR media folder, ПРОЧТИ.txt, register.cmd
+    Voltrane/   setupshell.exe (stripped), its KzR media folder, ПРОЧТИ.txt, register.cmd,
+                and for Linux voltrane.sh (executable), voltrane.desktop and voltrane.png
     disc/       autorun.exe (stripped), autorun.inf (the icon it names is autorun.exe's first)
     voltcfg.exe (stripped)
 
 The stand-in game and the stand-in installer are not in it. ПРОЧТИ.txt is written in code page
-1251 with CR LF line ends, as a Russian Windows Notepad reads it; register.cmd with CR LF.
+1251 with CR LF line ends, as a Russian Windows Notepad reads it; register.cmd with CR LF; the
+Linux files as they are, the script and the desktop entry with Unix modes that let them run.
 
     make_package.py --out ZIP --strip STRIP --shell EXE --media KZR_DIR --autorun EXE
                     --autorun-inf FILE --voltcfg EXE --readme UTF8_FILE --register CMD_FILE
+                    --linux-script SH_FILE --desktop-entry DESKTOP_FILE --icon PNG_FILE
 """
 import argparse
 import os
@@ -44,6 +47,11 @@ def stage(args, root):
     (install / README_NAME).write_bytes(windows_text(readme, "cp1251"))
     register = pathlib.Path(args.register).read_text(encoding="ascii")
     (install / "register.cmd").write_bytes(windows_text(register, "ascii"))
+    linux = [(args.linux_script, "voltrane.sh", 0o755),
+             (args.desktop_entry, "voltrane.desktop", 0o755), (args.icon, "voltrane.png", 0o644)]
+    for source, name, mode in linux:
+        shutil.copyfile(source, install / name)
+        (install / name).chmod(mode)
 
 
 def write_zip(root, out):
@@ -59,7 +67,7 @@ def write_zip(root, out):
 def main():
     parser = argparse.ArgumentParser()
     for option in ("out", "strip", "shell", "media", "autorun", "autorun-inf", "voltcfg",
-                   "readme", "register"):
+                   "readme", "register", "linux-script", "desktop-entry", "icon"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as scratch:

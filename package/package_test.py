@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """The player's ZIP holds what a player needs and nothing of the stand-ins, its programs are
-stripped, and its Russian read-me is code page 1251 with CR LF line ends.
+stripped, its Russian read-me is code page 1251 with CR LF line ends, and the Linux start script
+can run as it is unpacked, beside a desktop entry with the program's icon.
 
     package_test.py ZIP README_SOURCE
 """
 import pathlib
+import struct
 import sys
 import unittest
 import zipfile
+import zlib
 
 here = pathlib.Path(__file__).parent
 sys.path[:0] = [str(here), str(here.parent / "tools" / "pecheck")]
@@ -29,7 +32,8 @@ class PackageTest(unittest.TestCase):
         wanted = PROGRAMS + ["Voltrane/ПРОЧТИ.txt", "Voltrane/register.cmd",
                              "Voltrane/KzR/logo.avi", "Voltrane/KzR/LHelp08.bmp",
                              "Voltrane/KzR/g_spd4.ico", "Voltrane/KzR/flag.wav",
-                             "disc/autorun.inf"]
+                             "Voltrane/voltrane.sh", "Voltrane/voltrane.desktop",
+                             "Voltrane/voltrane.png", "disc/autorun.inf"]
         self.assertEqual([name for name in wanted if name not in self.names], [])
         tops = {name.split("/")[0] for name in self.names}
         self.assertEqual(tops, {"Voltrane", "disc", "voltcfg.exe"})
@@ -64,6 +68,25 @@ class PackageTest(unittest.TestCase):
     def test_the_disc_entry_names_the_packed_autorun(self):
         text = self.archive.read("disc/autorun.inf").decode("ascii")
         self.assertIn("open=autorun.exe", text.splitlines())
+
+    def test_the_linux_script_and_its_entry_run_as_unpacked(self):
+        for name in ("Voltrane/voltrane.sh", "Voltrane/voltrane.desktop"):
+            info = self.archive.getinfo(name)
+            self.assertEqual((info.create_system, info.external_attr >> 16 & 0o777), (3, 0o755))
+        entry = self.archive.read("Voltrane/voltrane.desktop").decode("utf-8").splitlines()
+        self.assertLess({"Name=Voltrane", "Name[ru]=Вольтран"}, set(entry))
+
+    def test_the_icon_is_a_well_formed_64_pixel_png(self):
+        data = self.archive.read("Voltrane/voltrane.png")
+        self.assertEqual(data[:8], b"\x89PNG\r\n\x1a\n")
+        chunks, at = {}, 8
+        while at < len(data):
+            size, kind = struct.unpack(">I4s", data[at:at + 8])
+            body, crc = data[at + 8:at + 8 + size], data[at + 8 + size:at + 12 + size]
+            self.assertEqual(struct.unpack(">I", crc)[0], zlib.crc32(kind + body), kind)
+            chunks[kind], at = body, at + 12 + size
+        self.assertEqual(chunks[b"IHDR"], struct.pack(">IIBBBBB", 64, 64, 8, 6, 0, 0, 0))
+        self.assertEqual(len(zlib.decompress(chunks[b"IDAT"])), 64 * (1 + 64 * 4))
 
 
 class WindowsTextTest(unittest.TestCase):

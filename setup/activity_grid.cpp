@@ -22,7 +22,9 @@ void ActivityGrid::Register() {
     return true;
   });
   grid_.On<tk::Event::KeyDown>([this](tk::KeyArgs& key) {
-    if (key.WasDown() || (key.key != VK_RETURN && key.key != VK_SPACE)) return false;
+    // Alt+Enter and Alt+Space are the dialog's system keys, not the player's Enter or Space.
+    if (key.WasDown() || key.AltHeld()) return false;
+    if (key.key != VK_RETURN && key.key != VK_SPACE) return false;
     Choose();
     return true;
   });

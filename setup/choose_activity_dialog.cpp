@@ -1,19 +1,14 @@
 #include "setup/choose_activity_dialog.h"
 
-#include "config/cp1251.h"
 #include "config/list_views.h"
 #include "config/setup_section.h"
 #include "setup/choose_activity_dialog_ids.h"
+#include "toolkit/text.h"
 
 namespace {
 
 constexpr int kWindowIconResource = 100;
 constexpr int kPictureResource = 101;
-
-std::wstring Display(const char* cp1251) {
-  const std::u16string text = kz::Cp1251ToUtf16(cp1251);
-  return std::wstring(text.begin(), text.end());
-}
 
 tk::IconHandle LoadIconResource(int number, int size) {
   return tk::IconHandle(static_cast<HICON>(
@@ -40,7 +35,12 @@ KzSetupEntry* ChooseActivityDialog::chosenEntry = nullptr;
 
 ChooseActivityDialog::ChooseActivityDialog() : tk::Form(L"ID_ChooseActivityDialog") {}
 
-void ChooseActivityDialog::RunChooser(HWND owner) { RunModal(owner); }
+// The flag is cleared before the dialog opens: a dialog that fails to open would otherwise
+// leave the previous run's choice for ApplyChoice to store in this row.
+void ChooseActivityDialog::RunChooser(HWND owner) {
+  chosenFlag = false;
+  RunModal(owner);
+}
 
 void ChooseActivityDialog::Register() {
   SetFont("8.MS Sans Serif");
@@ -93,7 +93,8 @@ void ChooseActivityDialog::ApplyChoice(tk::Grid& grid, ControlsKeyList keys, int
   KzSetupEntry* entry = KzSetupSection::GetControlsEntry(keys[size_t(row)]);
   if (!entry) return;
   SetEntryText(entry->text1, chosenEntry ? chosenEntry->name : "");
-  grid.SetCellText(row, column, chosenEntry ? Display(chosenEntry->caption) : std::wstring());
+  grid.SetCellText(row, column,
+                   chosenEntry ? tk::FromCp1251(chosenEntry->caption) : std::wstring());
 }
 
 void ChooseActivityDialog::FillControlsColumn(tk::Grid& grid, ControlsKeyList keys, int column) {
@@ -105,6 +106,6 @@ std::wstring ChooseActivityDialog::ActivityCaptionOf(const char* key) {
   const KzSetupEntry* entry = KzSetupSection::GetControlsEntry(key);
   if (!entry || !entry->text1[0]) return {};
   if (const KzSetupEntry* activity = KzSetupSection::GetKeyDefinitonsEntry(entry->text1))
-    return Display(activity->caption);
-  return L"<" + Display(entry->text1) + L">";
+    return tk::FromCp1251(activity->caption);
+  return L"<" + tk::FromCp1251(entry->text1) + L">";
 }

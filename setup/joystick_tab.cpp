@@ -3,7 +3,6 @@
 #include <iterator>
 
 #include "config/setup_section.h"
-#include "setup/analog_controls.h"
 #include "setup/controls_grids.h"
 #include "setup/joystick_tab_ids.h"
 
@@ -39,15 +38,14 @@ constexpr const wchar_t* const* kGroupTexts[] = {kButtons, kButtons,    kHat,
 }  // namespace
 
 JoystickTab::JoystickTab()
-    : tk::Form(L"ID_JoystickTab"),
-      xScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale0")),
-      yScale_(KzSetupSection::GetControlsEntry("JoystickAnalogScale1")),
-      xAxis_(KzSetupSection::GetControlsEntry("JoystickAnalogAxes0")),
-      yAxis_(KzSetupSection::GetControlsEntry("JoystickAnalogAxes1")),
+    : SetupPage(L"ID_JoystickTab"),
+      analog({"JoystickAnalogAxes0", "JoystickAnalogAxes1", "JoystickAnalogScale0",
+              "JoystickAnalogScale1"}),
       port_(KzSetupSection::GetControlsEntry("JoystickPort")),
       rudder_(KzSetupSection::GetControlsEntry("EnableRudder")),
       rows_(grid_Joystick, kJoystickKeys, kActivityColumn, chooser_, gridPatch_,
-            [this] { FillFixedTexts(); }) {
+            [this] { FillFixedTexts(); }),
+      watch_(*this, grid_Joystick, kActivityColumn, gridPatch_) {
   tk::Grid::RegisterClass();
 }
 
@@ -58,12 +56,8 @@ void JoystickTab::Register() {
   grid_Joystick.SetColumnCount(2);
   RegisterDevice();
   rows_.Register();
-  RegisterAxisCombo(combo_XAxis, xAxis_);
-  RegisterAxisCombo(combo_YAxis, yAxis_);
-  RegisterScaleSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
-  RegisterScaleSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
+  watch_.Register();
+  analog.Register();
   cb_JoystickDefault.On<tk::Event::Click>([this] {
     Reset();
     return true;
@@ -80,20 +74,9 @@ void JoystickTab::BindControls() {
   Bind(TK_ITEM(optb_Port2));
   Bind(TK_ITEM(checkbox_Rudder));
   Bind(TK_ITEM(grid_Joystick));
-  Bind(TK_ITEM(combo_XAxis));
-  Bind(TK_ITEM(combo_YAxis));
-  Bind(TK_ITEM(slider_XScale));
-  Bind(TK_ITEM(slider_YScale));
+  BIND_ANALOG_INPUTS(*this, analog);
   Bind(TK_ITEM(cb_JoystickDefault));
-  Bind(TK_ITEM(groupb_AnalogSetup));
-  Bind(TK_ITEM(label_XAxis));
-  Bind(TK_ITEM(label_YAxis));
-  Bind(TK_ITEM(label_XScale));
-  Bind(TK_ITEM(label_YScale));
-  Bind(TK_ITEM(groupb_AxialSettings));
-  Bind(TK_ITEM(groupb_Scale));
-  Bind(TK_ITEM(label_XScaleValue));
-  Bind(TK_ITEM(label_YScaleValue));
+  BIND_ANALOG_FRAMES(*this, analog);
   Bind(TK_ITEM(groupb_Misc));
   Bind(TK_ITEM(label_Comment));
 }
@@ -105,10 +88,12 @@ void JoystickTab::RegisterDevice() {
   });
   optb_Port1.On<tk::Event::Click>([this] {
     if (port_) port_->value = 0;
+    WatchDevice();
     return true;
   });
   optb_Port2.On<tk::Event::Click>([this] {
     if (port_) port_->value = 1;
+    WatchDevice();
     return true;
   });
   checkbox_Rudder.On<tk::Event::Click>([this] {
@@ -120,6 +105,20 @@ void JoystickTab::RegisterDevice() {
 void JoystickTab::ShowDevice() {
   ((port_ && port_->value != 0) ? optb_Port2 : optb_Port1).SetChecked(true);
   checkbox_Rudder.SetChecked(rudder_ && rudder_->value != 0);
+}
+
+// Port 1 is the system's first joystick, port 2 its second.
+void JoystickTab::WatchDevice() {
+  const unsigned device = (port_ && port_->value != 0) ? 1 : 0;
+  watch_.Watch(Context().joysticks, device, hwnd() && IsWindowVisible(hwnd()));
+}
+
+INT_PTR JoystickTab::RawMessage(UINT message, WPARAM, LPARAM l, bool& handled) {
+  handled = false;
+  if (message == WM_WINDOWPOSCHANGED &&
+      (reinterpret_cast<const WINDOWPOS*>(l)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+    WatchDevice();
+  return 0;
 }
 
 // Headings and column 0. The row headings take the width of the widest; column 0 that of its
@@ -141,10 +140,9 @@ void JoystickTab::FillFixedTexts() {
 
 void JoystickTab::Reset() {
   KzSetupSection::SetDefaults("Controls", "Joystick");
+  tk::Filling::Scope filling(filling_);
   rows_.Refill();
   ShowDevice();
-  FillAxisCombo(combo_XAxis, xAxis_);
-  FillAxisCombo(combo_YAxis, yAxis_);
-  ScaleToSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling);
-  ScaleToSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling);
+  WatchDevice();
+  analog.Show();
 }

@@ -3,24 +3,27 @@
 // the hat directions and the digital directions of both devices (each row opens the activity
 // chooser), and the function and scale of the joystick's X and Y axes. The page writes
 // straight into the current entries; its button restores the joystick and game-pad defaults.
+// While the page is shown, the grid marks the rows of the buttons and hat directions that the
+// joystick on the chosen port holds (JoystickWatch): "Порт 1" is the system's joystick 0,
+// "Порт 2" its joystick 1.
 //
-// Ownership: the page's window owns the controls' windows; the page owns its chooser and the
-// selection keeper of its grid.
+// Ownership: the page's window owns the controls' windows; the page owns its chooser, the
+// selection keeper of its grid and the watch of the device.
 #pragma once
 
 #include "config/setup_entry.h"
 #include "setup/activity_grid.h"
+#include "setup/analog_controls.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
+#include "setup/joystick_watch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
 #include "toolkit/check_box.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
 #include "toolkit/option_button.h"
-#include "toolkit/slider.h"
 
 inline constexpr const wchar_t* kJoystickComment =
     L"Все, что в графе \"выбор\" обозначено\nсловом \"кнопка\", является общим как\nдля "
@@ -39,52 +42,40 @@ inline constexpr const char* kJoystickKeys[kJoystickRows] = {
     "JoystickDigitalAxes0_0", "JoystickDigitalAxes0_1", "GamePadDigitalAxes1_0",
     "GamePadDigitalAxes1_1",  "GamePadDigitalAxes0_0",  "GamePadDigitalAxes0_1"};
 
-class JoystickTab : public tk::Form {
+class JoystickTab : public SetupPage {
  public:
   // Registers the grid's window class, which the page's template names, and looks up the
   // entries the page edits.
   JoystickTab();
-  // The window goes while the controls it raises events on still exist.
-  ~JoystickTab() override { Destroy(); }
 
   tk::OptionButton optb_Port1;
   tk::OptionButton optb_Port2;
   tk::CheckBox checkbox_Rudder;
   tk::Grid grid_Joystick;
-  tk::ComboBox combo_XAxis;
-  tk::ComboBox combo_YAxis;
-  tk::Slider slider_XScale;
-  tk::Slider slider_YScale;
   tk::Button cb_JoystickDefault;
-  tk::GroupBox groupb_AnalogSetup;
-  tk::Label label_XAxis;
-  tk::Label label_YAxis;
-  tk::Label label_XScale;
-  tk::Label label_YScale;
-  tk::GroupBox groupb_AxialSettings;
-  tk::GroupBox groupb_Scale;
-  tk::Label label_XScaleValue;
-  tk::Label label_YScaleValue;
   tk::GroupBox groupb_Misc;
   tk::Label label_Comment;
+  // The X and Y axes' functions and scales (JoystickAnalogAxes0 and 1, JoystickAnalogScale0
+  // and 1).
+  AnalogControls analog;
 
   ChooseActivityDialog& Chooser() { return chooser_; }
 
  private:
   void Register() override;
+  // Sees the page shown and hidden, however the tab control does it.
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
   void BindControls();
   void RegisterDevice();
   void FillFixedTexts();
   void ShowDevice();
+  void WatchDevice();
   void Reset();
 
-  KzSetupEntry* xScale_;
-  KzSetupEntry* yScale_;
-  KzSetupEntry* xAxis_;
-  KzSetupEntry* yAxis_;
   KzSetupEntry* port_;
   KzSetupEntry* rudder_;
   ChooseActivityDialog chooser_;
   KzGridPatch gridPatch_;
   ActivityGrid rows_;
+  JoystickWatch watch_;
 };

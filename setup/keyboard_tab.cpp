@@ -1,9 +1,10 @@
 #include "setup/keyboard_tab.h"
 
-#include "config/cp1251.h"
+#include "config/list_views.h"
 #include "config/setup_keys.h"
 #include "config/setup_section.h"
 #include "setup/keyboard_tab_ids.h"
+#include "toolkit/text.h"
 
 namespace {
 
@@ -12,14 +13,28 @@ constexpr const wchar_t* kHeadings[] = {L"Действие", L"Клавиша 1"
 // Column 0 holds the activity's caption; the key columns share the rest of the width.
 constexpr int kCaptionShare = 40;  // per cent of the grid's width
 
-std::wstring Display(const std::string& cp1251) {
-  const std::u16string text = kz::Cp1251ToUtf16(cp1251);
-  return std::wstring(text.begin(), text.end());
+// The model fills the key grid through this view.
+class KeyGrid : public kz::KeyGridView {
+ public:
+  explicit KeyGrid(tk::Grid& grid) : grid_(grid) {}
+  void SetCellText(int row, int column, const std::u16string& text) override {
+    grid_.SetCellText(row, column, std::wstring(text.begin(), text.end()));
+  }
+  void SetRowCount(int rows) override { grid_.SetRowCount(rows); }
+  void SetCurrentColumn(int column) override { grid_.SetCurrentColumn(column); }
+
+ private:
+  tk::Grid& grid_;
+};
+
+void FillKeys(tk::Grid& grid) {
+  KeyGrid view(grid);
+  KzSetupSection::FillKeyGrid(view);
 }
 
 }  // namespace
 
-KeyboardTab::KeyboardTab() : tk::Form(L"ID_KeyboardTab") { tk::Grid::RegisterClass(); }
+KeyboardTab::KeyboardTab() : SetupPage(L"ID_KeyboardTab") { tk::Grid::RegisterClass(); }
 
 void KeyboardTab::Register() {
   SetFont("8.MS Sans Serif");
@@ -38,9 +53,12 @@ void KeyboardTab::Register() {
   });
   On<tk::Event::Destroy>([this] {
     keyObserver_.reset();
+    altRelease_.reset();
     return false;
   });
   keyObserver_ = std::make_unique<tk::KeyObserver>([this](const MSG& msg) { ObserveKey(msg); });
+  altRelease_ =
+      std::make_unique<tk::KeyFilter>([this](const MSG& msg) { return TakeAltRelease(msg); });
   waitingForKey_ = false;
 }
 
@@ -55,8 +73,9 @@ void KeyboardTab::RegisterGridHandlers() {
     if (grid_Activities.CurrentColumn() != 0) BeginKeyChange();
     return true;
   });
+  // Alt+Enter and Alt+Space are the dialog's system keys, not the player's Enter or Space.
   grid.On<tk::Event::KeyDown>([this](tk::KeyArgs& key) {
-    if (grid_Activities.CurrentColumn() == 0 || key.WasDown()) return false;
+    if (grid_Activities.CurrentColumn() == 0 || key.WasDown() || key.AltHeld()) return false;
     if (key.key != VK_RETURN && key.key != VK_SPACE) return false;
     BeginKeyChange();
     return true;
@@ -80,7 +99,8 @@ void KeyboardTab::RegisterGridHandlers() {
 void KeyboardTab::RegisterButtonHandlers() {
   cb_DefaultKeys.On<tk::Event::Click>([this] {
     KzSetupSection::SetDefaults("KeyDefinitions", nullptr);
-    KzSetupSection::FillKeyGrid(grid_Activities);
+    tk::Filling::Scope filling(filling_);
+    FillKeys(grid_Activities);
     return true;
   });
   // The look of the button that Enter would press; the dialog takes it back when the focus
@@ -105,7 +125,7 @@ void KeyboardTab::FillGrid() {
   const int room = client.right - scrollBar;
   grid.SetColumnWidth(0, room * kCaptionShare / 100);
   grid.SetColumnWidth(1, (room - grid.ColumnWidth(0)) / 2);
-  KzSetupSection::FillKeyGrid(grid);
+  FillKeys(grid);
 }
 
 void KeyboardTab::BeginKeyChange() {
@@ -116,21 +136,51 @@ void KeyboardTab::BeginKeyChange() {
 }
 
 void KeyboardTab::EndKeyChange() {
-  gridPatch_.SetActive(true);
-  waitingForKey_ = false;
-  grid_Activities.Enable(true);
+  StopWaiting();
   grid_Activities.Focus();
 }
 
-// Only looks: the key goes on to its window whatever the page makes of it.
+void KeyboardTab::StopWaiting() {
+  gridPatch_.SetActive(true);
+  waitingForKey_ = false;
+  grid_Activities.Enable(true);
+}
+
+// Another page's tab hides this page: the wait ends as F8 ends it, but the grid, hidden with
+// the page, does not take the focus from the page the player went to.
+INT_PTR KeyboardTab::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
+  handled = false;
+  if (message == WM_SHOWWINDOW && !w && waitingForKey_) {
+    StopWaiting();
+    label_IsAssigned.SetText(L"");
+  }
+  return 0;
+}
+
+// Only looks: the key goes on to its window whatever the page makes of it. A page out of sight
+// takes no key: the dialog has closed around it, and the key answers the save question.
 void KeyboardTab::ObserveKey(const MSG& msg) {
-  if (!waitingForKey_) return;
+  if (!waitingForKey_ || !IsWindowVisible(hwnd())) return;
   if (msg.wParam == VK_F8) {
     EndKeyChange();
     label_IsAssigned.SetText(L"");
     return;
   }
+  if (msg.wParam == VK_MENU) altReleaseToTake_ = true;
   ApplyKey(UINT(msg.wParam), msg.lParam);
+}
+
+// The release of an Alt that was the awaited key would put the dialog into its menu, where the
+// player's next keys would go. A key pressed meanwhile keeps the menu shut by itself.
+bool KeyboardTab::TakeAltRelease(const MSG& msg) {
+  if (!altReleaseToTake_) return false;
+  const bool release = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
+  if (msg.wParam != VK_MENU) {
+    if (!release) altReleaseToTake_ = false;
+    return false;
+  }
+  if (release) altReleaseToTake_ = false;
+  return release;
 }
 
 void KeyboardTab::ApplyKey(UINT virtualKey, LPARAM keyData) {
@@ -150,5 +200,5 @@ void KeyboardTab::ApplyKey(UINT virtualKey, LPARAM keyData) {
   label_IsAssigned.SetText(L"");
   if (!entry || (column != 1 && column != 2)) return;
   SetEntryText(column == 1 ? entry->text1 : entry->text2, key.shortName);
-  grid_Activities.SetCellText(row, column, Display(key.displayName));
+  grid_Activities.SetCellText(row, column, tk::FromCp1251(key.displayName));
 }

@@ -7,17 +7,18 @@
 // The next key is caught by a key observer on the GUI thread, which sees it whatever window
 // has the focus and leaves it to go on to its window. While the page waits, the grid is
 // disabled, so it drops the focus: keys then reach the dialog as system keys, and Esc does
-// not close it.
+// not close it. An Alt taken as the awaited key is the one key whose release goes no further:
+// an Alt pressed and let go alone puts the dialog into its menu.
 //
-// Ownership: the page's window owns the controls' windows; the key observer lives from the
-// page's creation to its destruction.
+// Ownership: the page's window owns the controls' windows; the key observer and the filter of
+// Alt releases live from the page's creation to its destruction.
 #pragma once
 
 #include <memory>
 
 #include "setup/grid_patch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/key_observer.h"
 #include "toolkit/label.h"
@@ -29,7 +30,7 @@ inline constexpr const wchar_t* kChangeKey = L"Меняйте клавишу";
 inline constexpr const wchar_t* kKeyNotApplicable = L"Клавиша\nнеприменима!";
 inline constexpr const wchar_t* kKeyTaken = L"Клавиша занята!";
 
-class KeyboardTab : public tk::Form {
+class KeyboardTab : public SetupPage {
  public:
   // Registers the grid's window class, which the page's template names.
   KeyboardTab();
@@ -41,6 +42,7 @@ class KeyboardTab : public tk::Form {
 
   // Waiting for the key of the current cell.
   void BeginKeyChange();
+  // Leaves it: the grid is enabled again and takes the focus.
   void EndKeyChange();
   // Takes the pressed key (the virtual key and key data of its message) for the current cell.
   void ApplyKey(UINT virtualKey, LPARAM keyData);
@@ -49,12 +51,17 @@ class KeyboardTab : public tk::Form {
 
  private:
   void Register() override;
+  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  void StopWaiting();
   void RegisterGridHandlers();
   void RegisterButtonHandlers();
   void FillGrid();
   void ObserveKey(const MSG& msg);
+  bool TakeAltRelease(const MSG& msg);
 
   bool waitingForKey_ = false;
+  bool altReleaseToTake_ = false;  // an Alt was the awaited key and is still down
   KzGridPatch gridPatch_;
   std::unique_ptr<tk::KeyObserver> keyObserver_;
+  std::unique_ptr<tk::KeyFilter> altRelease_;
 };

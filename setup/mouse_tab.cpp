@@ -1,7 +1,6 @@
 #include "setup/mouse_tab.h"
 
 #include "config/setup_section.h"
-#include "setup/analog_controls.h"
 #include "setup/controls_grids.h"
 #include "setup/mouse_tab_ids.h"
 
@@ -13,12 +12,9 @@ constexpr const wchar_t* kDirectionRows[] = {L"Вперед", L"Назад", L"�
 }  // namespace
 
 MouseTab::MouseTab()
-    : tk::Form(L"ID_MouseTab"),
+    : SetupPage(L"ID_MouseTab"),
+      analog({"MouseAnalogAxes0", "MouseAnalogAxes1", "MouseAnalogScale0", "MouseAnalogScale1"}),
       sensitivity_(KzSetupSection::GetControlsEntry("MouseSensitivity")),
-      xScale_(KzSetupSection::GetControlsEntry("MouseAnalogScale0")),
-      yScale_(KzSetupSection::GetControlsEntry("MouseAnalogScale1")),
-      xAxis_(KzSetupSection::GetControlsEntry("MouseAnalogAxes0")),
-      yAxis_(KzSetupSection::GetControlsEntry("MouseAnalogAxes1")),
       aiming_(KzSetupSection::GetControlsEntry("MouseAiming")),
       clicks_(grid_Click, kMouseClickKeys, 0, chooser_, gridPatch_,
               [this] { HeadOneColumnGrid(grid_Click, L"Щелчок", kButtonRows, Font()); }),
@@ -37,8 +33,10 @@ void MouseTab::Register() {
   BindControls();
   for (tk::Grid* grid : {&grid_Click, &grid_DoubleClick, &grid_DigitalSetup})
     grid->SetColumnCount(1);
-  RegisterSliders();
-  RegisterChoices();
+  RegisterScaleSlider(slider_Sensitivity, label_Sensitivity, sensitivity_, kSensitivityScaling, 0,
+                      kSensitivityMaximum);
+  RegisterAiming();
+  analog.Register();
   RegisterButton();
   clicks_.Register();
   doubleClicks_.Register();
@@ -57,37 +55,17 @@ void MouseTab::BindControls() {
   Bind(TK_ITEM(grid_DoubleClick));
   Bind(TK_ITEM(optb_AimingToggle));
   Bind(TK_ITEM(grid_DigitalSetup));
-  Bind(TK_ITEM(combo_XAxis));
-  Bind(TK_ITEM(combo_YAxis));
-  Bind(TK_ITEM(slider_XScale));
-  Bind(TK_ITEM(slider_YScale));
+  BIND_ANALOG_INPUTS(*this, analog);
   Bind(TK_ITEM(label_DigitalSetup));
   Bind(TK_ITEM(cb_DefaultMouse));
   Bind(TK_ITEM(optb_AimingMomentary));
-  Bind(TK_ITEM(groupb_AnalogSetup));
-  Bind(TK_ITEM(label_XAxis));
-  Bind(TK_ITEM(label_YAxis));
-  Bind(TK_ITEM(label_XScale));
-  Bind(TK_ITEM(label_YScale));
-  Bind(TK_ITEM(groupb_AxialSettings));
-  Bind(TK_ITEM(groupb_Scale));
-  Bind(TK_ITEM(label_XScaleValue));
-  Bind(TK_ITEM(label_YScaleValue));
+  BIND_ANALOG_FRAMES(*this, analog);
   Bind(TK_ITEM(groupb_Sensitivity));
   Bind(TK_ITEM(label_Sensitivity));
   Bind(TK_ITEM(groupb_AimingMode));
 }
 
-void MouseTab::RegisterSliders() {
-  RegisterScaleSlider(slider_Sensitivity, label_Sensitivity, sensitivity_, kSensitivityScaling, 0,
-                      kSensitivityMaximum);
-  RegisterScaleSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
-  RegisterScaleSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling, -kScaleLimit,
-                      kScaleLimit);
-}
-
-void MouseTab::RegisterChoices() {
+void MouseTab::RegisterAiming() {
   optb_AimingToggle.On<tk::Event::Create>([this] {
     ShowAiming();
     return true;
@@ -100,8 +78,6 @@ void MouseTab::RegisterChoices() {
     if (aiming_) aiming_->value = 1;
     return true;
   });
-  RegisterAxisCombo(combo_XAxis, xAxis_);
-  RegisterAxisCombo(combo_YAxis, yAxis_);
 }
 
 void MouseTab::RegisterButton() {
@@ -122,19 +98,13 @@ void MouseTab::ShowAiming() {
   optb_AimingMomentary.SetChecked(momentary);
 }
 
-void MouseTab::ShowScales() {
-  ScaleToSlider(slider_Sensitivity, label_Sensitivity, sensitivity_, kSensitivityScaling);
-  ScaleToSlider(slider_XScale, label_XScaleValue, xScale_, kAxisScaling);
-  ScaleToSlider(slider_YScale, label_YScaleValue, yScale_, kAxisScaling);
-}
-
 void MouseTab::Reset() {
   KzSetupSection::SetDefaults("Controls", "Mouse");
+  tk::Filling::Scope filling(filling_);
   ShowAiming();
   clicks_.Refill();
   doubleClicks_.Refill();
   digital_.Refill();
-  FillAxisCombo(combo_XAxis, xAxis_);
-  FillAxisCombo(combo_YAxis, yAxis_);
-  ShowScales();
+  analog.Show();
+  ScaleToSlider(slider_Sensitivity, label_Sensitivity, sensitivity_, kSensitivityScaling);
 }

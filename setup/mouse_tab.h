@@ -10,11 +10,11 @@
 
 #include "config/setup_entry.h"
 #include "setup/activity_grid.h"
+#include "setup/analog_controls.h"
 #include "setup/choose_activity_dialog.h"
 #include "setup/grid_patch.h"
+#include "setup/setup_page.h"
 #include "toolkit/button.h"
-#include "toolkit/combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/grid.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
@@ -32,38 +32,25 @@ inline constexpr const char* kMouseDoubleClickKeys[] = {
 inline constexpr const char* kMouseDigitalKeys[] = {"MouseDigitalAxes1_0", "MouseDigitalAxes1_1",
                                                     "MouseDigitalAxes0_0", "MouseDigitalAxes0_1"};
 
-class MouseTab : public tk::Form {
+class MouseTab : public SetupPage {
  public:
   // Registers the grids' window class, which the page's template names, and looks up the
   // entries the page edits.
   MouseTab();
-  // The window goes while the controls it raises events on still exist.
-  ~MouseTab() override { Destroy(); }
 
   tk::Slider slider_Sensitivity;
   tk::Grid grid_Click;
   tk::Grid grid_DoubleClick;
   tk::OptionButton optb_AimingToggle;
   tk::OptionButton optb_AimingMomentary;
-  tk::GroupBox groupb_AnalogSetup;
-  tk::Label label_XAxis;
-  tk::Label label_YAxis;
-  tk::Label label_XScale;
-  tk::Label label_YScale;
-  tk::GroupBox groupb_AxialSettings;
-  tk::GroupBox groupb_Scale;
   tk::Grid grid_DigitalSetup;
-  tk::ComboBox combo_XAxis;
-  tk::ComboBox combo_YAxis;
-  tk::Slider slider_XScale;
-  tk::Slider slider_YScale;
-  tk::Label label_XScaleValue;
-  tk::Label label_YScaleValue;
   tk::Label label_DigitalSetup;
   tk::GroupBox groupb_Sensitivity;
   tk::Label label_Sensitivity;
   tk::GroupBox groupb_AimingMode;
   tk::Button cb_DefaultMouse;
+  // The X and Y axes' functions and scales (MouseAnalogAxes0 and 1, MouseAnalogScale0 and 1).
+  AnalogControls analog;
 
   ChooseActivityDialog& Chooser() { return chooser_; }
   const KzGridPatch& GridPatch() const { return gridPatch_; }
@@ -71,18 +58,12 @@ class MouseTab : public tk::Form {
  private:
   void Register() override;
   void BindControls();
-  void RegisterSliders();
-  void RegisterChoices();
+  void RegisterAiming();
   void RegisterButton();
   void ShowAiming();
-  void ShowScales();
   void Reset();
 
   KzSetupEntry* sensitivity_;
-  KzSetupEntry* xScale_;
-  KzSetupEntry* yScale_;
-  KzSetupEntry* xAxis_;
-  KzSetupEntry* yAxis_;
   KzSetupEntry* aiming_;
   ChooseActivityDialog chooser_;
   KzGridPatch gridPatch_;

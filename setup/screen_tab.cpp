@@ -5,7 +5,7 @@
 #include "config/setup_section.h"
 
 ScreenTab::ScreenTab()
-    : tk::Form(L"ID_ScreenTab"),
+    : SetupPage(L"ID_ScreenTab"),
       screenWidth_(KzSetupSection::GetScreen_SetupEntry("ScreenWidth")),
       screenHeight_(KzSetupSection::GetScreen_SetupEntry("ScreenHeight")) {}
 

@@ -3,11 +3,11 @@
 #pragma once
 
 #include "config/setup_entry.h"
-#include "toolkit/form.h"
+#include "setup/setup_page.h"
 #include "toolkit/group_box.h"
 #include "toolkit/option_button.h"
 
-class ScreenTab : public tk::Form {
+class ScreenTab : public SetupPage {
  public:
   // Looks up the two entries in the current tables.
   ScreenTab();

@@ -31,8 +31,7 @@ class SetupAnimation {
   // Stops the worker (waiting for it) and releases the frames; again, it does nothing.
   void Stop();
 
-  int Frame() const { return frame_; }
-  bool MovingRight() const { return movingRight_; }
+  // For the tests.
   int RightBound() const { return rightBound_; }
   HICON FrameIcon(int frame) const { return frames_[size_t(frame)].get(); }
   bool Running() const { return worker_.Running(); }

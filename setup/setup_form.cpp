@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <type_traits>
 
 #include "config/cfg_name.h"
 #include "config/install_settings.h"
@@ -22,20 +21,16 @@ namespace {
 
 constexpr int kWindowIcon = 100;
 
-// A page that needs what the shell found gets it from the context.
 template <typename Tab>
-std::unique_ptr<tk::Form> Make(const SetupContext& context) {
-  if constexpr (std::is_constructible_v<Tab, const SetupContext&>)
-    return std::make_unique<Tab>(context);
-  else
-    return std::make_unique<Tab>();
+std::unique_ptr<SetupPage> Make() {
+  return std::make_unique<Tab>();
 }
 
 // The pages in the order of their tabs.
 struct PageKind {
   const wchar_t* caption;
   int iconResource;
-  std::unique_ptr<tk::Form> (*make)(const SetupContext&);
+  std::unique_ptr<SetupPage> (*make)();
 };
 const PageKind kPages[kSetupPages] = {
     {L"Экран", 102, &Make<ScreenTab>},
@@ -65,8 +60,6 @@ SetupForm::SetupForm() : tk::Form(L"ID_SetupForm"), windowIcon_(LoadIconResource
     pageIcons_[size_t(i)] = LoadIconResource(kPages[i].iconResource);
 }
 
-SetupForm::~SetupForm() { Destroy(); }
-
 void SetupForm::Open(HWND owner, const SetupContext& context) {
   context_ = context;
   RunModal(owner);
@@ -89,11 +82,11 @@ void SetupForm::Register() {
 
 void SetupForm::RegisterHandlers() {
   On<tk::Event::Cancel>([this] {
-    if (!KeepsOpenForTheName()) EndModal(IDCANCEL);
+    if (!KeepsOpenForAPage()) EndModal(IDCANCEL);
     return true;
   });
   On<tk::Event::Close>([this](tk::CancelArgs& args) {
-    args.cancel = KeepsOpenForTheName();
+    args.cancel = KeepsOpenForAPage();
     return args.cancel;
   });
   On<tk::Event::User>([this] {
@@ -130,8 +123,8 @@ void SetupForm::RegisterHandlers() {
 void SetupForm::CreatePages() {
   for (int i = 0; i < kSetupPages; ++i) {
     auto& page = pages_[size_t(i)];
-    page = kPages[i].make(context_);
-    page->Create(hwnd());
+    page = kPages[i].make();
+    page->Create(hwnd(), context_);
     tabctrl_1.InsertTab(i, kPages[i].caption);
   }
   for (int i = 0; i < kSetupPages; ++i) tabctrl_1.AttachPage(i, pages_[size_t(i)]->hwnd());
@@ -173,14 +166,14 @@ void SetupForm::CentreOnScreen() {
   SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A configuration name typed on the System page that cannot be used keeps the dialog open on
-// that page, with the focus in the name box, rather than close without the player's name.
-bool SetupForm::KeepsOpenForTheName() {
+// Input that a page cannot keep (a configuration name typed on the System page that cannot be
+// used) keeps the dialog open on that page, rather than close without the player's input.
+bool SetupForm::KeepsOpenForAPage() {
   for (int i = 0; i < kSetupPages; ++i) {
-    auto* system = dynamic_cast<SystemTab*>(Page(i));
-    if (!system || !system->HasUnusableName()) continue;
+    SetupPage* page = Page(i);
+    if (!page || !page->HasUnusableInput()) continue;
     SelectPage(i);
-    return system->RefuseTypedName();
+    return page->RefuseUnusableInput();
   }
   return false;
 }
@@ -207,7 +200,7 @@ void SetupForm::AskToSave() {
 
 // Each page's window goes first, while the page object and its controls are whole: its
 // closing raises the destroy events of those controls. A page object destroyed with its window
-// still open would leave that to its base class, after the controls are gone.
+// still open would let the window go silently, without them.
 void SetupForm::ForgetPages() {
   tabctrl_1.DetachPages();
   for (auto& page : pages_) {

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "setup/setup_animation.h"
+#include "setup/setup_page.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/key_observer.h"
@@ -25,11 +26,6 @@
 inline constexpr int kSetupPages = 6;
 inline constexpr const wchar_t* kSaveQuestion = L"Конфигурация изменена. Сохранить изменения?";
 
-// What the program that opens the dialog knows and the pages need.
-struct SetupContext {
-  bool soundCardFound = false;  // the start-up detection found a sound card
-};
-
 // The message that tells the player a save failed; it names the file.
 std::wstring SaveFailedMessage(const std::string& cfgName);
 
@@ -37,7 +33,6 @@ class SetupForm : public tk::Form {
  public:
   // Loads the page icons and the window icon.
   SetupForm();
-  ~SetupForm() override;
 
   // Runs the dialog modally, owned by `owner`; returns once it has closed.
   void Open(HWND owner, const SetupContext& context = {});
@@ -47,7 +42,7 @@ class SetupForm : public tk::Form {
   tk::PictureBox pictb_TabIcon;
 
   // While the dialog is open: the page of a tab index, and a page by its kind.
-  tk::Form* Page(int index) const { return pages_[size_t(index)].get(); }
+  SetupPage* Page(int index) const { return pages_[size_t(index)].get(); }
   template <typename Tab>
   Tab* FindPage() const {
     for (const auto& page : pages_)
@@ -55,6 +50,7 @@ class SetupForm : public tk::Form {
     return nullptr;
   }
   HICON PageIcon(int index) const { return pageIcons_[size_t(index)].get(); }
+  // For the tests.
   HICON WindowIcon() const { return windowIcon_.get(); }
   const SetupAnimation& Animation() const { return animation_; }
   // Selects a page as a click on its tab does: the page shows and the icon follows.
@@ -66,7 +62,7 @@ class SetupForm : public tk::Form {
   void CreatePages();
   void CentreOnScreen();
   bool PageKey(const MSG& msg);
-  bool KeepsOpenForTheName();
+  bool KeepsOpenForAPage();
   void Closing();
   void AskToSave();
   void ForgetPages();
@@ -75,6 +71,6 @@ class SetupForm : public tk::Form {
   std::array<tk::IconHandle, kSetupPages> pageIcons_;
   tk::IconHandle windowIcon_;
   SetupAnimation animation_{pictb_Animation};
-  std::array<std::unique_ptr<tk::Form>, kSetupPages> pages_;
+  std::array<std::unique_ptr<SetupPage>, kSetupPages> pages_;
   std::unique_ptr<tk::KeyFilter> pageKeys_;
 };

@@ -44,9 +44,8 @@ int ValueOf(const KzSetupEntry* entry) { return entry ? entry->value : 0; }
 
 }  // namespace
 
-SoundTab::SoundTab(const SetupContext& context)
-    : tk::Form(L"ID_SoundTab"),
-      soundCardFound_(context.soundCardFound),
+SoundTab::SoundTab()
+    : SetupPage(L"ID_SoundTab"),
       fxVolume_(Sound("FXVolume")),
       musicVolume_(Sound("MusicVolume")),
       address_(Sound("BlasterAddress")),
@@ -140,7 +139,7 @@ void SoundTab::RegisterPort(tk::TextBox& box, KzSetupEntry* entry) {
     return true;
   });
   box.On<tk::Event::Change>([this, &box, entry] {
-    if (filling_) return true;
+    if (filling_.Active()) return true;
     Store(entry, kz::TextToInteger(tk::Narrow(box.Text()), 16));
     return true;
   });
@@ -166,12 +165,12 @@ void SoundTab::RegisterNumber(tk::EditableComboBox& combo, KzSetupEntry* entry) 
 
 void SoundTab::RegisterCard() {
   label_BlasterNotFound.On<tk::Event::Create>([this] {
-    label_BlasterNotFound.SetText(soundCardFound_ ? L"" : kBlasterNotFoundNotice);
+    label_BlasterNotFound.SetText(Context().soundCardFound ? L"" : kBlasterNotFoundNotice);
     return true;
   });
   // Without a detected card the switch starts off whatever the file says.
   checkbox_BlasterOff.On<tk::Event::Create>([this] {
-    const bool off = !soundCardFound_ || ValueOf(fxDevice_) == kNoSoundDevice ||
+    const bool off = !Context().soundCardFound || ValueOf(fxDevice_) == kNoSoundDevice ||
                      ValueOf(musicDevice_) == kNoSoundDevice;
     checkbox_BlasterOff.SetChecked(off);
     ApplyCardSwitch();
@@ -192,10 +191,9 @@ void SoundTab::ShowVolume(tk::Slider& slider, tk::Label& label, const KzSetupEnt
   label.SetText(Format(L" %d", slider.Position()));
 }
 
+// Called while filling: the box raises its change event for the text set here too.
 void SoundTab::ShowPort(tk::TextBox& box, const KzSetupEntry* entry) {
-  filling_ = true;
   box.SetText(Format(L"%X", ValueOf(entry)));
-  filling_ = false;
 }
 
 void SoundTab::ShowNumber(tk::EditableComboBox& combo, const KzSetupEntry* entry) {
@@ -217,6 +215,7 @@ void SoundTab::ApplyCardSwitch() {
 // defaults until the next click derives them again.
 void SoundTab::RestoreDefaults() {
   KzSetupSection::SetDefaults("Sound Setup", nullptr);
+  tk::Filling::Scope filling(filling_);
   ShowPort(textb_Address, address_);
   ShowPort(textb_MidiPort, midiPort_);
   ShowNumber(combo_IRQ, irq_);

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "config/setup_entry.h"
-#include "setup/setup_form.h"
+#include "setup/setup_page.h"
 #include "toolkit/check_box.h"
 #include "toolkit/editable_combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
 #include "toolkit/slider.h"
@@ -23,13 +22,10 @@ extern const wchar_t* const kSoundGeneralComment;
 // Device code of "no sound card".
 inline constexpr int kNoSoundDevice = 13;
 
-class SoundTab : public tk::Form {
+class SoundTab : public SetupPage {
  public:
-  // Looks up the page's ten entries in the current tables; the context tells whether the
-  // start-up detection found a card.
-  explicit SoundTab(const SetupContext& context);
-  // The window goes while the controls it reaches still exist.
-  ~SoundTab() override { Destroy(); }
+  // Looks up the page's ten entries in the current tables.
+  SoundTab();
 
   tk::GroupBox groupb_Volume;
   tk::Label label_FXVal;
@@ -69,10 +65,6 @@ class SoundTab : public tk::Form {
   void ApplyCardSwitch();
   void RestoreDefaults();
 
-  bool soundCardFound_;
-  // Set while the page writes values into its controls, so that the text boxes' change
-  // notices do not write them back.
-  bool filling_ = false;
   KzSetupEntry* fxVolume_;
   KzSetupEntry* musicVolume_;
   KzSetupEntry* address_;

@@ -22,7 +22,4 @@
 #define IDC_cb_SoundDefault 119
 #define IDC_label_BlasterNotFound 120
 #define IDC_checkbox_BlasterOff 121
-// Both the Sound and the System page have a label_GeneralComment, each with its own number;
-// the resource compiler reads both headers in one run, each page's template right after its own.
-#undef IDC_label_GeneralComment
 #define IDC_label_GeneralComment 122

@@ -43,7 +43,7 @@ std::wstring UnusableCfgNameMessage(const std::wstring& typed) {
 }
 
 SystemTab::SystemTab()
-    : tk::Form(L"ID_SystemTab"),
+    : SetupPage(L"ID_SystemTab"),
       controllerType_(KzSetupSection::GetControlsEntry("ControllerType")) {}
 
 void SystemTab::Register() {
@@ -99,7 +99,7 @@ void SystemTab::RegisterNameHandlers() {
     return true;
   });
   textb_CfgName.On<tk::Event::Change>([this] {
-    if (!filling_) edited_ = true;
+    if (!filling_.Active()) edited_ = true;
     StoreTypedName();
     return true;
   });
@@ -124,14 +124,14 @@ void SystemTab::StoreTypedName() {
   if (IsStorableName(typed)) StoreCfgName(typed);
 }
 
-bool SystemTab::HasUnusableName() const {
+bool SystemTab::HasUnusableInput() const {
   return edited_ && hwnd() && !IsStorableName(tk::Narrow(textb_CfgName.Text()));
 }
 
+// The box is given the stored name: not the player's typing.
 void SystemTab::ShowStoredName() {
-  filling_ = true;
+  tk::Filling::Scope filling(filling_);
   textb_CfgName.SetText(tk::Widen(CurrentCfgName()));
-  filling_ = false;
 }
 
 // Only while the page is shown and the focus went to another control of the dialog: a page
@@ -140,11 +140,11 @@ void SystemTab::ShowStoredName() {
 void SystemTab::CheckNameAfterLeaving() {
   HWND focus = GetFocus();
   const bool inDialog = focus && IsChild(GetAncestor(hwnd(), GA_ROOT), focus);
-  if (IsWindowVisible(hwnd()) && inDialog && !textb_CfgName.HasFocus() && HasUnusableName())
-    RefuseTypedName();
+  if (IsWindowVisible(hwnd()) && inDialog && !textb_CfgName.HasFocus() && HasUnusableInput())
+    RefuseUnusableInput();
 }
 
-bool SystemTab::RefuseTypedName() {
+bool SystemTab::RefuseUnusableInput() {
   HWND dialog = GetAncestor(hwnd(), GA_ROOT);
   tk::ShowMessageBox({dialog, UnusableCfgNameMessage(textb_CfgName.Text()), std::wstring(),
                       MB_ICONEXCLAMATION | MB_OK});

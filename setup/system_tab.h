@@ -10,8 +10,8 @@
 #include <string>
 
 #include "config/setup_entry.h"
+#include "setup/setup_page.h"
 #include "toolkit/check_box.h"
-#include "toolkit/form.h"
 #include "toolkit/group_box.h"
 #include "toolkit/label.h"
 #include "toolkit/option_button.h"
@@ -22,7 +22,7 @@ extern const wchar_t* const kGeneralComment;
 // The refusal of a typed configuration file name; it shows the name, shortened when long.
 std::wstring UnusableCfgNameMessage(const std::wstring& typed);
 
-class SystemTab : public tk::Form {
+class SystemTab : public SetupPage {
  public:
   // Looks up ControllerType in the current tables.
   SystemTab();
@@ -38,10 +38,10 @@ class SystemTab : public tk::Form {
   tk::Label label_GeneralComment;
 
   // True when the player typed a name that cannot be used (and that is therefore not stored).
-  bool HasUnusableName() const;
+  bool HasUnusableInput() const override;
   // Tells the player that the typed name cannot be used and puts the focus back in the box
   // (true). A box the player has meanwhile disabled gets the stored name back instead (false).
-  bool RefuseTypedName();
+  bool RefuseUnusableInput() override;
 
  private:
   void Register() override;
@@ -55,6 +55,5 @@ class SystemTab : public tk::Form {
   void CheckNameAfterLeaving();
 
   KzSetupEntry* controllerType_;
-  bool filling_ = false;  // the box is being given the stored name: not the player's typing
-  bool edited_ = false;   // the player has changed the name since the page opened
+  bool edited_ = false;  // the player has changed the name since the page opened
 };

@@ -9,7 +9,4 @@
 #define IDC_optb_KbdAndMouse 106
 #define IDC_optb_KbdAndJoystick 107
 #define IDC_optb_KbdAndGamePad 108
-// Both the Sound and the System page have a label_GeneralComment, each with its own number;
-// the resource compiler reads both headers in one run, each page's template right after its own.
-#undef IDC_label_GeneralComment
 #define IDC_label_GeneralComment 109

@@ -12,6 +12,8 @@ class ApplicationClass {
   ApplicationClass(ShellActions actions, int argumentCount);
   // The process's exit code: 0 after Shutdown, -1 when the main window cannot be created.
   int Run();
+  // For the tests: the main window, while it exists.
+  MainForm* Main() const { return main_.get(); }
 
  private:
   tk::Application app_;

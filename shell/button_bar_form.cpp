@@ -2,8 +2,6 @@
 
 #include "shell/button_bar_form_ids.h"
 
-#include "toolkit/caption_face.h"
-#include "shell/main_form.h"
 #include "shell/shutdown.h"
 #include "toolkit/moment.h"
 
@@ -11,19 +9,17 @@ namespace {
 constexpr int kFaceSizeBitmap = 100;
 }
 
-ButtonBarForm::ButtonBarForm(MainForm& main)
-    : tk::Form(L"ID_ButtonBarForm"), main_(main), logo_(main) {}
-
-ButtonBarForm::~ButtonBarForm() { Destroy(); }
+ButtonBarForm::ButtonBarForm(HWND mainWindow, ButtonBarActions actions)
+    : tk::Form(L"ID_ButtonBarForm"), actions_(std::move(actions)), logo_(mainWindow) {}
 
 void ButtonBarForm::Register() {
   SetFont("10.MS Sans Serif.Bold.CharSet=204");
   SetSystemBackground(COLOR_GRAYTEXT);
   SetName("ButtonBarForm");
 
-  BindButton(TK_ITEM(pictbttn_Game), [this] { main_.Actions().launchGame(*this); });
-  BindButton(TK_ITEM(pictbttn_Help), [this] { main_.Actions().showHelp(*this); });
-  BindButton(TK_ITEM(pictbttn_Setup), [this] { main_.Actions().showSetup(*this); });
+  BindButton(TK_ITEM(pictbttn_Game), [this] { actions_.game(); });
+  BindButton(TK_ITEM(pictbttn_Help), [this] { actions_.help(); });
+  BindButton(TK_ITEM(pictbttn_Setup), [this] { actions_.setup(); });
   BindButton(TK_ITEM(pictbttn_Exit), [] { Shutdown(); });
 
   On<tk::Event::Paint>([this] {
@@ -54,13 +50,13 @@ void ButtonBarForm::BindButton(tk::PictureButton& button, int id, const char* na
                                std::function<void()> action) {
   Bind(button, id, name);
   button.On<tk::Event::Create>([this, &button] {
-    button.SetFace(tk::MakeCaptionFace(button.Text(), Font(), kFaceSizeBitmap, RGB(255, 255, 0)));
+    button.SetCaptionFace(Font(), kFaceSizeBitmap, RGB(255, 255, 0));
     return true;
   });
   button.On<tk::Event::Click>([this, action = std::move(action)] {
     if (IsBusy()) return true;
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_NORMAL);
-    main_.PlayButtonSounds();
+    actions_.playClickSounds();
     action();
     return true;
   });

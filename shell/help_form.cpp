@@ -38,9 +38,6 @@ std::string HelpPageFile(int page) {
 
 HelpForm::HelpForm() : tk::Form(L"ID_HelpForm") {}
 
-// The window goes while the handlers' objects still exist.
-HelpForm::~HelpForm() { Destroy(); }
-
 void HelpForm::Show(HWND owner) {
   if (IsOpen()) {
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
@@ -66,6 +63,7 @@ void HelpForm::Register() {
     return true;
   });
   On<tk::Event::Destroy>([this] {
+    pictb_Help.SetBitmap(nullptr);
     picture_.reset();
     return false;
   });

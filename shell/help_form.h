@@ -20,7 +20,6 @@ std::string HelpPageFile(int page);
 class HelpForm : public tk::Form {
  public:
   HelpForm();
-  ~HelpForm() override;
 
   // Opens the window at page 0, owned by `owner`. An open window is brought to the front
   // instead, at the page it shows: there is never a second one.

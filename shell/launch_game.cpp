@@ -5,13 +5,14 @@
 
 #include "config/ascii.h"
 #include "config/cfg_name.h"
-#include "shell/button_bar_form.h"
 #include "config/default_path.h"
 #include "config/install_settings.h"
+#include "shell/logo_form.h"
 #include "shell/main_form.h"
 #include "shell/shell_actions.h"
 #include "toolkit/command_line.h"
 #include "toolkit/message_box.h"
+#include "toolkit/process.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
 
@@ -32,13 +33,12 @@ std::string SpellingOnDisk(const std::string& folder, const std::string& name) {
   return search ? tk::Narrow(found.cFileName) : std::string();
 }
 
-void HideButtonBar(ButtonBarForm& bar) {
+void HideButtonBar(HWND bar) {
   // Only its top-left pixel stays on screen; its next paint puts it back in place. A paint
   // still pending (the bar may be brand new) is done first, so that it is not that one.
-  UpdateWindow(bar.hwnd());
-  SetWindowPos(bar.hwnd(), nullptr, GetSystemMetrics(SM_CXSCREEN) - 1,
-               GetSystemMetrics(SM_CYSCREEN) - 1, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  UpdateWindow(bar);
+  SetWindowPos(bar, nullptr, GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1,
+               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 bool StartGame(tk::Process& game, const std::string& path) {
@@ -75,18 +75,17 @@ void RemoveOtherConfigurations() {
   } while (FindNextFileW(search.get(), &found));
 }
 
-void LaunchGame(ButtonBarForm& bar) {
+void LaunchGame(const GameLaunch& launch) {
   const KzDefaultPath lookup("..\\");
-  MainForm& main = bar.Main();
-  main.SetWaiting();
-  InvalidateRect(main.hwnd(), nullptr, TRUE);
-  HideButtonBar(bar);
-  bar.Logo().Show();
+  launch.main.SetWaiting();
+  InvalidateRect(launch.main.hwnd(), nullptr, TRUE);
+  HideButtonBar(launch.bar);
+  launch.logo.Show();
   tk::StopAllSounds();
   RemoveOtherConfigurations();
   const std::string game = lookup.FindOrComplain("voltra.exe");
-  if (!StartGame(bar.GameProcess(), game))
-    tk::ShowMessageBox({bar.hwnd(), kFailedToCreateProcess, std::nullopt, MB_ICONERROR | MB_OK});
+  if (!StartGame(launch.game, game))
+    tk::ShowMessageBox({launch.bar, kFailedToCreateProcess, std::nullopt, MB_ICONERROR | MB_OK});
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
-  main.StartWaitTimer();
+  launch.main.StartWaitTimer();
 }

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-class ButtonBarForm;
-
 inline constexpr const wchar_t* kFailedToCreateProcess = L"Failed to create the process";
 
 // Removes every "*.cfg" file of the Main Folder but the one that "Cfg Name" names (letters A

@@ -3,7 +3,6 @@
 #include "shell/logo_form_ids.h"
 
 #include "config/default_path.h"
-#include "shell/main_form.h"
 #include "toolkit/sound.h"
 #include "toolkit/text.h"
 
@@ -13,10 +12,7 @@ constexpr UINT kZoomPercent = 200;
 constexpr int kEdge = 2;
 }  // namespace
 
-LogoForm::LogoForm(MainForm& main) : tk::Form(L"ID_LogoForm"), main_(main), timer_(*this) {}
-
-// The window goes while the handlers' objects still exist.
-LogoForm::~LogoForm() { Destroy(); }
+LogoForm::LogoForm(HWND behind) : tk::Form(L"ID_LogoForm"), behind_(behind), timer_(*this) {}
 
 void LogoForm::Show() {
   if (IsOpen()) Destroy();
@@ -81,9 +77,9 @@ bool LogoForm::PlaceFromVideoSize(const tk::ResizeArgs& size) {
 }
 
 void LogoForm::InvalidateCoveredPart() {
-  if (!main_.hwnd()) return;
+  if (!IsWindow(behind_)) return;
   RECT covered;
   GetWindowRect(hwnd(), &covered);
-  MapWindowPoints(nullptr, main_.hwnd(), reinterpret_cast<POINT*>(&covered), 2);
-  InvalidateRect(main_.hwnd(), &covered, TRUE);
+  MapWindowPoints(nullptr, behind_, reinterpret_cast<POINT*>(&covered), 2);
+  InvalidateRect(behind_, &covered, TRUE);
 }

@@ -7,19 +7,17 @@
 #include "toolkit/timer.h"
 #include "toolkit/video_window.h"
 
-class MainForm;
-
 inline constexpr UINT kLogoShowMs = 27000;
 
 class LogoForm : public tk::Form {
  public:
-  explicit LogoForm(MainForm& main);
-  ~LogoForm() override;
+  // `behind`: the window under the logo window, repainted where the logo covered it.
+  explicit LogoForm(HWND behind);
 
   // Creates and shows the window with no owner, closing one that is still open.
   void Show();
   bool IsOpen() const { return hwnd() != nullptr; }
-  // Runs only while a video opened: the window then closes by itself.
+  // For the tests. Runs only while a video opened: the window then closes by itself.
   bool TimerRunning() const { return timer_.Running(); }
 
   tk::VideoWindow mediapl_Logo;
@@ -32,6 +30,6 @@ class LogoForm : public tk::Form {
   bool PlaceFromVideoSize(const tk::ResizeArgs& size);
   void InvalidateCoveredPart();
 
-  MainForm& main_;
+  HWND behind_;
   tk::Timer timer_;
 };

@@ -1,7 +1,7 @@
 #include "shell/main_form.h"
 
-#include "shell/button_bar_form.h"
 #include "config/default_path.h"
+#include "shell/button_bar_form.h"
 #include "config/seams.h"
 #include "toolkit/application.h"
 #include "toolkit/moment.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-MainForm* mainForm = nullptr;
+// The first paint's task runs once per process.
 bool firstPaintPosted = false;
 
 constexpr int kBackgroundBitmap = 101;
@@ -27,23 +27,17 @@ void SetWindowIcon(HWND hwnd, int id) {
 
 }  // namespace
 
-MainForm* TheMainForm() { return mainForm; }
-
 MainForm::MainForm(ShellActions actions, int argumentCount)
-    : tk::Form(L"ID_MainForm"), actions_(std::move(actions)), argumentCount_(argumentCount) {
-  mainForm = this;
-}
+    : tk::Form(L"ID_MainForm"), actions_(std::move(actions)), argumentCount_(argumentCount) {}
 
 MainForm::~MainForm() {
   // The bar goes first, while this window still exists to own it.
   buttonBar_.reset();
   waitTimer_.reset();
-  Destroy();
-  if (mainForm == this) mainForm = nullptr;
 }
 
 void MainForm::Register() {
-  buttonBar_ = std::make_unique<ButtonBarForm>(*this);
+  buttonBar_ = std::make_unique<ButtonBarForm>(hwnd(), BarActions());
   waitTimer_ = std::make_unique<tk::Timer>(*this);
 
   SetWindowIcon(hwnd(), kWindowIcon);
@@ -54,8 +48,8 @@ void MainForm::Register() {
 
   On<tk::Event::Paint>([this](tk::PaintArgs& a) { return Paint(a); });
   On<tk::Event::User>([this] { return FirstPaintTask(); });
-  On<tk::Event::Close>([this] {
-    if (TheMainForm() == this && hwnd()) tk::Application::Quit(0);
+  On<tk::Event::Close>([] {
+    tk::Application::Quit(0);
     return true;
   });
   waitTimer_->On<tk::Event::Timer>([this] {
@@ -114,8 +108,19 @@ bool MainForm::FirstPaintTask() {
   Sleep(500);
   buttonBar_->Create(hwnd());
   PlayButtonSounds();
-  if (argumentCount_ > 1) actions_.launchGame(*buttonBar_);
+  if (argumentCount_ > 1) Launch();
   return true;
+}
+
+ButtonBarActions MainForm::BarActions() {
+  return {
+      [this] { PlayButtonSounds(); }, [this] { Launch(); },
+      [this] { actions_.showHelp(buttonBar_->Help(), buttonBar_->hwnd()); },
+      [this] { actions_.showSetup(buttonBar_->Setup(), buttonBar_->hwnd(), SoundCardFound()); }};
+}
+
+void MainForm::Launch() {
+  actions_.launchGame({*this, buttonBar_->hwnd(), buttonBar_->Logo(), buttonBar_->GameProcess()});
 }
 
 void MainForm::SetWaiting() { waiting_ = true; }

@@ -5,12 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "shell/shell_actions.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
-#include "shell/shell_actions.h"
 #include "toolkit/timer.h"
 
 class ButtonBarForm;
+struct ButtonBarActions;
 
 inline constexpr const wchar_t* kWaitingText = L"ПОДОЖДИТЕ  НЕМНОГО...";
 inline constexpr const wchar_t* kOrganisationLine = L"Студия «Кестрелвуд»";
@@ -23,15 +24,18 @@ class MainForm : public tk::Form {
 
   void SetWaiting();
   void StartWaitTimer();
-  bool IsWaiting() const { return waiting_; }
-  void PlayButtonSounds();
-  bool SoundCardFound() const { return !soundCardNotFound_; }
 
+  // For the tests.
+  bool IsWaiting() const { return waiting_; }
   ButtonBarForm& ButtonBar() { return *buttonBar_; }
-  const ShellActions& Actions() const { return actions_; }
 
  private:
+  void PlayButtonSounds();
+  bool SoundCardFound() const { return !soundCardNotFound_; }
   void Register() override;
+  // The bar's buttons, each operation handed what it works on.
+  ButtonBarActions BarActions();
+  void Launch();
   void ResolveSounds();
   bool Paint(tk::PaintArgs& args);
   bool FirstPaintTask();
@@ -47,6 +51,3 @@ class MainForm : public tk::Form {
   bool waiting_ = false;
   bool soundCardNotFound_ = true;
 };
-
-// The main window of the process, while it exists.
-MainForm* TheMainForm();

@@ -1,5 +1,5 @@
 // The Help button: the help window, owned by the button bar; one at most.
-#include "shell/button_bar_form.h"
+#include "shell/help_form.h"
 #include "shell/shell_actions.h"
 
-void ShowHelp(ButtonBarForm& bar) { bar.Help().Show(bar.hwnd()); }
+void ShowHelp(HelpForm& help, HWND owner) { help.Show(owner); }

@@ -1,13 +1,20 @@
 // The Setup button: a fresh load of the configuration, then the setup form, modal, owned by
-// the button bar. The dialog learns what the shell found at start-up through its context.
+// the button bar. The dialog learns what the shell found at start-up through its context, and
+// reads the system's joysticks.
 #include "config/setup_section.h"
-#include "shell/button_bar_form.h"
-#include "shell/main_form.h"
+#include "setup/setup_form.h"
+#include "toolkit/joystick.h"
 #include "shell/shell_actions.h"
 
-void ShowSetup(ButtonBarForm& bar) {
+void ShowSetup(SetupForm& setup, HWND owner, bool soundCardFound) {
+  ShowSetupWith(setup, owner, soundCardFound, tk::SystemJoysticks());
+}
+
+void ShowSetupWith(SetupForm& setup, HWND owner, bool soundCardFound,
+                   tk::JoystickSource& joysticks) {
   KzSetupSection::LoadConfig();
   SetupContext context;
-  context.soundCardFound = bar.Main().SoundCardFound();
-  bar.Setup().Open(bar.hwnd(), context);
+  context.soundCardFound = soundCardFound;
+  context.joysticks = &joysticks;
+  setup.Open(owner, context);
 }

@@ -2,6 +2,26 @@
 
 namespace tk {
 
+namespace {
+
+BitmapLoader& Loader() {
+  static BitmapLoader loader;
+  return loader;
+}
+
+HBITMAP LoadBitmapImage(HINSTANCE module, const wchar_t* name, UINT flags) {
+  if (Loader()) return Loader()(module, name, flags);
+  return static_cast<HBITMAP>(LoadImageW(module, name, IMAGE_BITMAP, 0, 0, flags));
+}
+
+}  // namespace
+
+BitmapLoader SetBitmapLoader(BitmapLoader loader) {
+  BitmapLoader previous = std::move(Loader());
+  Loader() = std::move(loader);
+  return previous;
+}
+
 Canvas::~Canvas() { Release(); }
 
 void Canvas::Release() {
@@ -26,16 +46,19 @@ bool Canvas::Select(BitmapHandle bitmap) {
   return true;
 }
 
+// A device-independent section first, whose pixels read back as stored. RLE resources have
+// always allowed a device-dependent bitmap, which is the way back when no section comes: the
+// picture is never left out for want of one.
 bool Canvas::LoadBitmapResource(int id) {
-  HANDLE image = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                            LR_CREATEDIBSECTION);
-  return Select(BitmapHandle(static_cast<HBITMAP>(image)));
+  HMODULE program = GetModuleHandleW(nullptr);
+  HBITMAP image = LoadBitmapImage(program, MAKEINTRESOURCEW(id), LR_CREATEDIBSECTION);
+  if (!image) image = LoadBitmapImage(program, MAKEINTRESOURCEW(id), 0);
+  return Select(BitmapHandle(image));
 }
 
 bool Canvas::LoadBitmapFile(const std::wstring& path) {
-  HANDLE image =
-      LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
-  return Select(BitmapHandle(static_cast<HBITMAP>(image)));
+  return Select(
+      BitmapHandle(LoadBitmapImage(nullptr, path.c_str(), LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
 }
 
 bool Canvas::CreateBlank(int width, int height, COLORREF fill) {

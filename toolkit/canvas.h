@@ -3,11 +3,18 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "toolkit/handles.h"
 
 namespace tk {
+
+// Loads a bitmap as LoadImageW does (module, name, flags). A test may put a loader of its own
+// in its place, to see what happens when a load fails; an empty one is LoadImageW. Returns the
+// previous loader.
+using BitmapLoader = std::function<HBITMAP(HINSTANCE module, const wchar_t* name, UINT flags)>;
+BitmapLoader SetBitmapLoader(BitmapLoader loader);
 
 class Canvas {
  public:

@@ -1,16 +1,19 @@
 #include "toolkit/caption_face.h"
 
+#include <algorithm>
+
 #include "toolkit/canvas.h"
 
 namespace tk {
 
 BitmapHandle MakeCaptionFace(const std::wstring& caption, HFONT font, int sizeResource,
-                             COLORREF colour) {
+                             COLORREF colour, SIZE atLeast) {
   SIZE size{100, 73};
   {
     Canvas sample;
     if (sample.LoadBitmapResource(sizeResource)) size = {sample.width(), sample.height()};
   }
+  size = {std::max(size.cx, atLeast.cx), std::max(size.cy, atLeast.cy)};
   Canvas face;
   if (!face.CreateBlank(size.cx, size.cy, RGB(0, 0, 0))) return BitmapHandle();
   {

@@ -2,6 +2,10 @@
 
 namespace tk {
 
+Control::~Control() {
+  if (host_) host_->Unbind(*this);
+}
+
 void Control::Attach(HWND window, int id, std::string name) {
   hwnd_ = window;
   id_ = id;
@@ -25,7 +29,6 @@ void Control::SetText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_s
 void Control::Enable(bool on) { EnableWindow(hwnd_, on); }
 bool Control::IsEnabled() const { return IsWindowEnabled(hwnd_); }
 void Control::Show(bool on) { ShowWindow(hwnd_, on ? SW_SHOW : SW_HIDE); }
-bool Control::IsVisible() const { return IsWindowVisible(hwnd_); }
 void Control::Focus() { SetFocus(hwnd_); }
 bool Control::HasFocus() const {
   HWND focus = GetFocus();

@@ -15,15 +15,31 @@
 
 namespace tk {
 
+class Control;
+
+// What a control is bound into: its form. A control that goes while still bound tells its
+// host, which forgets it; a host that lets its controls go first unhooks them.
+class ControlHost {
+ public:
+  virtual void Unbind(Control& control) = 0;
+
+ protected:
+  ~ControlHost() = default;
+};
+
 class Control : public EventSource {
  public:
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  // Unbinds the control from its host, if it has one: any order of destruction is safe.
+  virtual ~Control();
 
   virtual void Attach(HWND window, int id, std::string name);
+  // The window goes, or the control leaves it: its handlers go with it.
   virtual void Detach();
+  // Set by the host that binds the control, and cleared by it when it lets the control go.
+  void SetHost(ControlHost* host) { host_ = host; }
 
   HWND hwnd() const { return hwnd_; }
   int id() const { return id_; }
@@ -40,7 +56,6 @@ class Control : public EventSource {
   void Enable(bool on);
   bool IsEnabled() const;
   void Show(bool on);
-  bool IsVisible() const;
   void Focus();
   bool HasFocus() const;
   RECT WindowRect() const;
@@ -60,6 +75,7 @@ class Control : public EventSource {
   HWND hwnd_ = nullptr;
   int id_ = 0;
   std::string name_;
+  ControlHost* host_ = nullptr;
 };
 
 }  // namespace tk

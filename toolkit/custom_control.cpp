@@ -1,5 +1,7 @@
 #include "toolkit/custom_control.h"
 
+#include "toolkit/exception_report.h"
+
 namespace tk {
 
 namespace {
@@ -9,6 +11,7 @@ thread_local CustomControl* creating = nullptr;
 }  // namespace
 
 CustomControl::~CustomControl() {
+  Unhook();
   if (owned_ && hwnd()) DestroyWindow(hwnd());
 }
 
@@ -47,9 +50,15 @@ void CustomControl::Attach(HWND window, int id, std::string name) {
 }
 
 void CustomControl::Detach() {
-  if (hwnd() && IsWindow(hwnd())) SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
+  Unhook();
   owned_ = false;
   Control::Detach();
+}
+
+void CustomControl::Unhook() {
+  if (hwnd() && IsWindow(hwnd()) &&
+      GetWindowLongPtrW(hwnd(), GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(this))
+    SetWindowLongPtrW(hwnd(), GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK CustomControl::StaticProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
@@ -67,6 +76,7 @@ LRESULT CALLBACK CustomControl::StaticProc(HWND hwnd, UINT message, WPARAM w, LP
   try {
     result = self->WindowProc(message, w, l);
   } catch (...) {
+    ReportStoppedException(L"a control's window procedure");
     result = DefWindowProcW(hwnd, message, w, l);
   }
   if (message == WM_NCDESTROY) {

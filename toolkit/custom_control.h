@@ -18,6 +18,8 @@ namespace tk {
 
 class CustomControl : public Control {
  public:
+  // A window that a template made outlives the object: it no longer leads here. A window that
+  // Create made goes with the object.
   ~CustomControl() override;
 
   // Registers the window class; the template that names it must come after. True when the
@@ -42,6 +44,8 @@ class CustomControl : public Control {
   static LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
   LRESULT DialogCode(LPARAM l) const;
   void OnPaint();
+  // The window's messages no longer reach this object.
+  void Unhook();
   bool owned_ = false;  // the window was made by Create
 };
 

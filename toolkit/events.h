@@ -76,6 +76,8 @@ struct KeyArgs {
   bool system = false;  // WM_SYSKEYDOWN
   // An auto-repeat: the key was already down before this message (bit 30 of the key data).
   bool WasDown() const { return (data & (LPARAM(1) << 30)) != 0; }
+  // Alt is held: a system key's context code (bit 29 of the key data).
+  bool AltHeld() const { return (data & (LPARAM(1) << 29)) != 0; }
 };
 
 enum class Delivery { Notice, Request };

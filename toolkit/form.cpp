@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <set>
 
+#include "toolkit/exception_report.h"
 #include "toolkit/font.h"
-#include "toolkit/timer.h"
 
 namespace tk {
 
@@ -21,8 +21,18 @@ std::set<HWND>& ModelessForms() {
 
 Form::Form(std::wstring templateName) : templateName_(std::move(templateName)) {}
 
+// The derived form's members are gone: neither the window's last messages nor the controls and
+// timers that outlive this object may reach it.
 Form::~Form() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  if (hwnd_) SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+  for (Control* c : controls_) {
+    c->SetHost(nullptr);
+    c->Detach();
+  }
+  for (auto& [id, timer] : timers_) timer->Orphan();
+  if (!hwnd_) return;
+  ModelessForms().erase(hwnd_);
+  DestroyWindow(hwnd_);
 }
 
 bool Form::Create(HWND owner) {
@@ -61,9 +71,12 @@ void Form::PostUserEvent(WPARAM w, LPARAM l) {
 
 void Form::Bind(Control& control, int id, std::string name) {
   control.Attach(GetDlgItem(hwnd_, id), id, std::move(name));
+  control.SetHost(this);
   if (std::find(controls_.begin(), controls_.end(), &control) == controls_.end())
     controls_.push_back(&control);
 }
+
+void Form::Unbind(Control& control) { std::erase(controls_, &control); }
 
 Control* Form::FindControl(int id) const {
   for (Control* c : controls_)
@@ -111,7 +124,10 @@ void Form::SetFont(const std::string& fontText) {
   }
 }
 
-void Form::AddTimer(Timer& timer) { timers_[timer.id()] = &timer; }
+UINT_PTR Form::AddTimer(Timer& timer) {
+  timers_[++lastTimerId_] = &timer;
+  return lastTimerId_;
+}
 void Form::RemoveTimer(Timer& timer) { timers_.erase(timer.id()); }
 
 bool Form::PreTranslate(MSG& msg) {
@@ -145,6 +161,7 @@ INT_PTR CALLBACK Form::DialogProc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     }
     return handled ? result : FALSE;
   } catch (...) {
+    ReportStoppedException(L"the dialog procedure");
     return FALSE;
   }
 }
@@ -246,16 +263,19 @@ bool Form::OnPaint() {
   return true;  // painted here, whether or not a handler drew anything
 }
 
-// Every handler goes with the window: the form's, its controls' and its timers'.
+// Every handler goes with the window: the form's, its controls' and its timers'. The controls
+// go one at a time: a handler may destroy a control still to come, which then unbinds itself.
 void Form::OnDestroyed() {
   for (auto& [id, timer] : timers_) timer->Stop();
   events_.Raise<Event::Destroy>();
-  for (Control* c : controls_) {
+  while (!controls_.empty()) {
+    Control* c = controls_.front();
+    controls_.erase(controls_.begin());
+    c->SetHost(nullptr);
     c->events().Raise<Event::Destroy>();
     c->Detach();
   }
   for (auto& [id, timer] : timers_) timer->events().Clear();
-  controls_.clear();
   events_.Clear();
 }
 

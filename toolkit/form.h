@@ -3,6 +3,11 @@
 //
 // Ownership: a Form owns its window (destroyed with the Form at the latest); its controls are
 // members of the derived form and only wrap child windows of the dialog.
+//
+// Lifetimes: the form, its controls and its timers may go in any order. A form object that
+// goes with its window still open lets the window go silently: by then the derived form's
+// members are gone, so no handler runs. Destroy the window first where its destroy events
+// matter.
 #pragma once
 
 #include <windows.h>
@@ -14,10 +19,9 @@
 #include "toolkit/control.h"
 #include "toolkit/events.h"
 #include "toolkit/handles.h"
+#include "toolkit/timer.h"
 
 namespace tk {
-
-class Timer;
 
 // A member control, its item number from the form's ids header (IDC_ and the control's name)
 // and its name, for Bind: `Bind(TK_ITEM(optb_640x480))`. The name is written once.
@@ -26,7 +30,7 @@ class Timer;
 // The window message that carries a form's user event; other threads may post it.
 inline constexpr UINT kUserEventMessage = WM_APP + 1;
 
-class Form : public EventSource {
+class Form : public EventSource, public ControlHost, public TimerHost {
  public:
   explicit Form(std::wstring templateName);
   Form(const Form&) = delete;
@@ -43,14 +47,16 @@ class Form : public EventSource {
   void Destroy();
 
   HWND hwnd() const { return hwnd_; }
-  bool IsModal() const { return modal_; }
   void PostUserEvent(WPARAM w = 0, LPARAM l = 0);
 
   // Binds a control to the template item and names it; it receives its events from now on.
   void Bind(Control& control, int id, std::string name);
-  Control* FindControl(int id) const;
+  // Forgets a control that goes before the form's window.
+  void Unbind(Control& control) override;
   Control* FindControl(HWND window) const;
-  // The number of handlers of the form, its controls and its timers.
+  // For the tests: a bound control by its item number; the number of handlers of the form,
+  // its controls and its timers.
+  Control* FindControl(int id) const;
   size_t HandlerCount() const;
 
   void SetBackground(COLORREF colour);
@@ -63,10 +69,13 @@ class Form : public EventSource {
   void SetName(std::string name) { name_ = std::move(name); }
   const std::string& name() const { return name_; }
   // Whether Esc (IDCANCEL) closes the form like its close box; otherwise Esc only raises Cancel.
+  // A modal form always closes; only the tests set it for a modeless one.
   void SetCloseOnCancel(bool on) { closeOnCancel_ = on; }
 
-  void AddTimer(Timer& timer);
-  void RemoveTimer(Timer& timer);
+  // The timers made for this form (toolkit/timer.h) run on its window.
+  HWND TimerWindow() const override { return hwnd_; }
+  UINT_PTR AddTimer(Timer& timer) override;
+  void RemoveTimer(Timer& timer) override;
 
   // Lets the modeless forms see their keyboard navigation; true when the message was theirs.
   static bool PreTranslate(MSG& msg);
@@ -100,6 +109,7 @@ class Form : public EventSource {
   bool closeOnCancel_ = false;
   std::vector<Control*> controls_;
   std::map<UINT_PTR, Timer*> timers_;
+  UINT_PTR lastTimerId_ = 0x7000;
   BrushHandle background_;
   HBRUSH backgroundBrush_ = nullptr;
   COLORREF textColour_ = RGB(0, 0, 0);

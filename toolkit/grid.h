@@ -10,20 +10,20 @@
 //
 // Looks: the dialog's font and the system colours; headings drawn like a list view's header;
 // the current cell in the highlight colour while the grid has the focus, in the button face
-// colour otherwise. Painting goes through an off-screen canvas and only changed cells are
-// invalidated, so nothing flickers.
+// colour otherwise. A marked row has its heading drawn pressed in the highlight colour: it stands
+// for a control the player holds down at the moment. Painting goes through an off-screen canvas and
+// only changed cells are invalidated, so nothing flickers.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "config/list_views.h"
 #include "toolkit/canvas.h"
 #include "toolkit/custom_control.h"
 
 namespace tk {
 
-class Grid : public CustomControl, public kz::KeyGridView {
+class Grid : public CustomControl {
  public:
   static constexpr const wchar_t* kClassName = L"VoltraneGrid";
   // Registers the window class; a template that names it comes after.
@@ -39,22 +39,24 @@ class Grid : public CustomControl, public kz::KeyGridView {
   void SetColumnWidth(int column, int pixels);
   int ColumnWidth(int column) const;
 
-  void SetRowCount(int rows) override;
+  void SetRowCount(int rows);
   int RowCount() const { return rows_; }
   // Row headings take a column of their own at the left, shown when its width is above 0.
   void SetRowHeadingWidth(int pixels);
   void SetRowHeading(int row, const std::wstring& text);
   std::wstring RowHeading(int row) const;
+  // The mark is a look only: no text changes and no event is raised.
+  void SetRowMarked(int row, bool marked);
+  bool RowMarked(int row) const;
 
   void SetCellText(int row, int column, const std::wstring& text);
-  void SetCellText(int row, int column, const std::u16string& text) override;
   std::wstring CellText(int row, int column) const;
 
   int CurrentRow() const { return row_; }
   int CurrentColumn() const { return column_; }
   // -1 hides the current cell; other rows are clamped to the grid. No event.
   void SetCurrentRow(int row);
-  void SetCurrentColumn(int column) override;
+  void SetCurrentColumn(int column);
 
   int TopRow() const { return top_; }
   int VisibleRows() const;
@@ -76,13 +78,16 @@ class Grid : public CustomControl, public kz::KeyGridView {
     int width = 0;  // 0: a share of the room left
   };
 
+  // Contents and geometry (grid.cpp).
   void Measure();
   int ColumnLeft(int column) const;
   int HeaderHeight() const { return rowHeight_ + 2; }
-  bool HitTest(POINT p, int& row, int& column) const;
   void InvalidateCell(int row, int column);
   void InvalidateCurrent();
   void Invalidate(const RECT* area);
+
+  // The player's moves and scrolling (grid_navigation.cpp).
+  bool HitTest(POINT p, int& row, int& column) const;
   void ScrollTo(int top);
   void UpdateScrollBar();
   void MakeVisible(int row);
@@ -92,12 +97,15 @@ class Grid : public CustomControl, public kz::KeyGridView {
   void OnScroll(int code);
   void OnClick(LPARAM l, bool doubleClick);
 
-  void DrawHeading(HDC dc, RECT r, const std::wstring& text) const;
+  // Painting (grid_paint.cpp).
+  void DrawHeader(HDC dc, int width) const;
+  void DrawHeading(HDC dc, RECT r, const std::wstring& text, bool marked = false) const;
   void DrawCell(HDC dc, int row, int column) const;
 
   std::vector<Column> columns_;
   std::vector<std::vector<std::wstring>> cells_;  // [row][column]
   std::vector<std::wstring> rowHeadings_;
+  std::vector<bool> marks_;
   int rowHeadingWidth_ = 0;
   int rows_ = 0;
   int row_ = 0;

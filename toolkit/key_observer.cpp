@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "toolkit/exception_report.h"
 #include "toolkit/handles.h"
 
 namespace tk {
@@ -68,31 +69,43 @@ bool KeyObserver::Active() const { return bool(TheHook().handle); }
 // once, when a loop takes it. No exception may cross into user32.
 LRESULT CALLBACK KeyObserver::HookProc(int code, WPARAM w, LPARAM l) {
   MSG* msg = reinterpret_cast<MSG*>(l);
-  if (code == HC_ACTION && w == PM_REMOVE &&
-      (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN)) {
-    const MSG copy = *msg;  // the observers see a copy: the message itself stays as it was
-    const std::vector<KeyObserver*> observers = TheHook().observers;  // one may go meanwhile
-    for (KeyObserver* observer : observers) {
-      if (!Contains(TheHook().observers, observer)) continue;
-      try {
-        if (observer->callback_) observer->callback_(copy);
-      } catch (...) {
-      }
-    }
-    const std::vector<KeyFilter*> filters = TheHook().filters;
-    for (KeyFilter* filter : filters) {
-      if (!Contains(TheHook().filters, filter)) continue;
-      bool taken = false;
-      try {
-        taken = filter->callback_ && filter->callback_(copy);
-      } catch (...) {
-      }
-      if (!taken) continue;
-      msg->message = WM_NULL;
-      break;
-    }
+  if (code == HC_ACTION && w == PM_REMOVE) {
+    const bool press = msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN;
+    const bool release = msg->message == WM_KEYUP || msg->message == WM_SYSKEYUP;
+    if (press) Observe(*msg);
+    if (press || release) Filter(*msg);
   }
   return CallNextHookEx(nullptr, code, w, l);
+}
+
+void KeyObserver::Observe(const MSG& msg) {
+  const MSG copy = msg;  // the observers see a copy: the message itself stays as it was
+  const std::vector<KeyObserver*> observers = TheHook().observers;  // one may go meanwhile
+  for (KeyObserver* observer : observers) {
+    if (!Contains(TheHook().observers, observer)) continue;
+    try {
+      if (observer->callback_) observer->callback_(copy);
+    } catch (...) {
+      ReportStoppedException(L"a key observer");
+    }
+  }
+}
+
+void KeyObserver::Filter(MSG& msg) {
+  const MSG copy = msg;
+  const std::vector<KeyFilter*> filters = TheHook().filters;
+  for (KeyFilter* filter : filters) {
+    if (!Contains(TheHook().filters, filter)) continue;
+    bool taken = false;
+    try {
+      taken = filter->callback_ && filter->callback_(copy);
+    } catch (...) {
+      ReportStoppedException(L"a key filter");
+    }
+    if (!taken) continue;
+    msg.message = WM_NULL;
+    return;
+  }
 }
 
 }  // namespace tk

@@ -33,17 +33,21 @@ class KeyObserver {
   KeyObserver& operator=(const KeyObserver&) = delete;
   ~KeyObserver();
 
+  // For the tests: whether the thread's hook is in place.
   bool Active() const;
 
  private:
   static LRESULT CALLBACK HookProc(int code, WPARAM w, LPARAM l);
+  static void Observe(const MSG& msg);
+  static void Filter(MSG& msg);
   Callback callback_;
 };
 
 // A form's own keys, such as Ctrl+Tab between the pages of a dialog, which the dialog's loop
-// would otherwise take for Tab. A filter sees a key after the observers; when it takes the
-// key, the loop that took it from the queue gets an empty message in its place. Only a form
-// that owns the keys uses one, while its window is open.
+// would otherwise take for Tab. A filter sees each key press after the observers, and each key
+// release (WM_KEYUP, WM_SYSKEYUP) too; when it takes the message, the loop that took it from
+// the queue gets an empty message in its place. Only a form that owns the keys uses one, while
+// its window is open.
 class KeyFilter {
  public:
   // True when the key was the filter's.

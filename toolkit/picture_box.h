@@ -8,17 +8,26 @@ namespace tk {
 
 class PictureBox : public Control {
  public:
+  ~PictureBox() override;
+  void Detach() override;
+
   void SetIcon(HICON icon) { Send(STM_SETICON, reinterpret_cast<WPARAM>(icon)); }
-  HICON Icon() const { return reinterpret_cast<HICON>(Send(STM_GETICON)); }
-  // Null leaves the box without a picture.
-  void SetBitmap(HBITMAP bitmap) {
-    Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-  }
-  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
+  // Null leaves the box without a picture. A bitmap still shown when the box or its window
+  // goes is taken out first, so that a copy the box made of the picture goes too.
+  void SetBitmap(HBITMAP bitmap);
   // The left-top corner in the client coordinates of the parent window.
   POINT Position() const;
   // Moves the box without resizing it.
   void MoveTo(int x, int y);
+
+  // For the tests: the picture shown.
+  HICON Icon() const { return reinterpret_cast<HICON>(Send(STM_GETICON)); }
+  HBITMAP Bitmap() const { return reinterpret_cast<HBITMAP>(Send(STM_GETIMAGE, IMAGE_BITMAP)); }
+
+ private:
+  void DropBitmap();
+
+  HBITMAP passed_ = nullptr;  // the caller's, never deleted here
 };
 
 }  // namespace tk

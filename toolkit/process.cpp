@@ -25,7 +25,6 @@ bool Process::Start(const std::wstring& commandLine, DWORD creationFlags, STARTU
     SetPriorityClass(info.hProcess, priorityClass);
   handle_ = KernelHandle(info.hProcess);
   thread_ = KernelHandle(info.hThread);
-  id_ = info.dwProcessId;
   holdsSelf_ = false;
   return true;
 }
@@ -43,7 +42,6 @@ bool Process::IsActive() const {
 void Process::Release() {
   handle_.reset();
   thread_.reset();
-  id_ = 0;
   holdsSelf_ = false;
 }
 

@@ -20,16 +20,14 @@ class Process {
   bool IsActive() const;
   // Empties the record, closing the process and thread handles.
   void Release();
-  // Makes the record hold this process's own pseudo-handle, which always counts as active.
+  // For the tests: makes the record hold this process's own pseudo-handle, which always counts
+  // as active; the process handle.
   void HoldCurrentProcess();
-  bool Started() const { return bool(handle_) || holdsSelf_; }
   HANDLE handle() const { return holdsSelf_ ? GetCurrentProcess() : handle_.get(); }
-  DWORD id() const { return id_; }
 
  private:
   KernelHandle handle_;
   KernelHandle thread_;
-  DWORD id_ = 0;
   bool holdsSelf_ = false;
 };
 

@@ -15,14 +15,16 @@ class Slider : public Control {
     Send(TBM_SETRANGEMIN, FALSE, minimum);
     Send(TBM_SETRANGEMAX, TRUE, maximum);
   }
-  int Minimum() const { return int(Send(TBM_GETRANGEMIN)); }
-  int Maximum() const { return int(Send(TBM_GETRANGEMAX)); }
   void SetPageSize(int size) { Send(TBM_SETPAGESIZE, 0, size); }
-  int PageSize() const { return int(Send(TBM_GETPAGESIZE)); }
-  void SetLineSize(int size) { Send(TBM_SETLINESIZE, 0, size); }
   void SetTickFrequency(int every) { Send(TBM_SETTICFREQ, WPARAM(every)); }
   void SetPosition(int position) { Send(TBM_SETPOS, TRUE, position); }
   int Position() const { return int(Send(TBM_GETPOS)); }
+
+  // For the tests: the range and the page size as set, and a line size of their own.
+  int Minimum() const { return int(Send(TBM_GETRANGEMIN)); }
+  int Maximum() const { return int(Send(TBM_GETRANGEMAX)); }
+  int PageSize() const { return int(Send(TBM_GETPAGESIZE)); }
+  void SetLineSize(int size) { Send(TBM_SETLINESIZE, 0, size); }
 
   // The word in wParam holds the thumb's position only while it is dragged: ask the slider.
   bool DecodeScroll(int code, int) override {

@@ -14,19 +14,21 @@ class TabControl : public Control {
  public:
   void SetItemSize(int width, int height);
   void InsertTab(int index, const std::wstring& caption);
-  int Count() const;
-  std::wstring Caption(int index) const;
   int Selected() const;
   // Selects a tab as a click does, without the notification, and shows its page.
   void Select(int index);
   // The page window of the tab; shown at once when the tab is the selected one.
   void AttachPage(int index, HWND page);
-  HWND Page(int index) const;
   // Places the selected tab's page over the display area and hides the other pages.
   void ShowSelectedPage();
   // The display area in the client coordinates of the parent window.
   RECT DisplayArea() const;
   void DetachPages() { pages_.clear(); }
+
+  // For the tests.
+  int Count() const;
+  std::wstring Caption(int index) const;
+  HWND Page(int index) const;
 
   // TCN_SELCHANGE: the player chose a tab, by mouse or keyboard.
   bool DecodeNotify(const NMHDR& header, LRESULT& result) override;

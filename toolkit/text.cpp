@@ -17,4 +17,9 @@ std::string Narrow(std::wstring_view utf16) {
       std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()), utf16.size()));
 }
 
+std::wstring FromCp1251(std::string_view cp1251) {
+  const std::u16string wide = kz::Cp1251ToUtf16(cp1251);
+  return std::wstring(wide.begin(), wide.end());
+}
+
 }  // namespace tk

@@ -10,5 +10,7 @@ namespace tk {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+// A code page 1251 text of the configuration model, for display.
+std::wstring FromCp1251(std::string_view cp1251);
 
 }  // namespace tk

@@ -1,31 +1,28 @@
 #include "toolkit/timer.h"
 
-#include "toolkit/form.h"
-
 namespace tk {
 
-namespace {
-UINT_PTR NextTimerId() {
-  static UINT_PTR next = 0x7000;
-  return ++next;
-}
-}  // namespace
-
-Timer::Timer(Form& form) : form_(form), id_(NextTimerId()) { form_.AddTimer(*this); }
+Timer::Timer(TimerHost& host) : host_(&host), id_(host.AddTimer(*this)) {}
 
 Timer::~Timer() {
   Stop();
-  form_.RemoveTimer(*this);
+  if (host_) host_->RemoveTimer(*this);
 }
 
 void Timer::Start(UINT milliseconds, int times) {
-  running_ = SetTimer(form_.hwnd(), id_, milliseconds, nullptr) != 0;
+  running_ = host_ && SetTimer(host_->TimerWindow(), id_, milliseconds, nullptr) != 0;
   remaining_ = times;
 }
 
 void Timer::Stop() {
-  if (running_ && form_.hwnd()) KillTimer(form_.hwnd(), id_);
+  if (running_ && host_ && host_->TimerWindow()) KillTimer(host_->TimerWindow(), id_);
   running_ = false;
+}
+
+void Timer::Orphan() {
+  Stop();
+  events_.Clear();
+  host_ = nullptr;
 }
 
 void Timer::Fire() {

@@ -20,8 +20,6 @@ bool VideoWindow::Open(const std::wstring& path) {
   return MCIWndOpen(hwnd(), path.c_str(), 0) == 0;
 }
 
-void VideoWindow::CloseFile() { MCIWndClose(hwnd()); }
-
 bool VideoWindow::IsOpen() const { return MCIWndGetDeviceID(hwnd()) != 0; }
 
 void VideoWindow::SetZoom(UINT percent) { MCIWndSetZoom(hwnd(), percent); }
@@ -32,10 +30,6 @@ void VideoWindow::PlayFromStart() {
   MCIWndHome(hwnd());
   MCIWndPlay(hwnd());
 }
-
-void VideoWindow::Stop() { MCIWndStop(hwnd()); }
-
-bool VideoWindow::IsPlaying() const { return MCIWndGetMode(hwnd(), nullptr, 0) == MCI_MODE_PLAY; }
 
 long VideoWindow::Position() const { return MCIWndGetPosition(hwnd()); }
 

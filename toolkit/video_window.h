@@ -19,15 +19,14 @@ class VideoWindow : public Control {
   void SetThinEdge();
   // Opens a file; false when the video window cannot open it (no message of its own).
   bool Open(const std::wstring& path);
-  void CloseFile();
-  bool IsOpen() const;
   // Zoom in per cent of the video's own size; applies to the next open too.
   void SetZoom(UINT percent);
-  UINT Zoom() const;
   // Plays once, from the first frame to the last.
   void PlayFromStart();
-  void Stop();
-  bool IsPlaying() const;
+
+  // For the tests: whether a file is open, the zoom, the frame shown.
+  bool IsOpen() const;
+  UINT Zoom() const;
   long Position() const;
 
   // True, after raising ResizeEvent, when the message is this window's size notice.

@@ -1,72 +1,104 @@
 #!/usr/bin/env bash
-# The player's ZIP as a player uses it: unpacked into a folder whose name holds a space,
-# "register.cmd" run (twice) by Wine's cmd, the packed setupshell.exe started (it creates its
-# configuration file), then the packed disc's autorun.exe, which starts that shell by itself.
+# The player's ZIP as a Linux player uses it, unpacked into a folder whose name holds a space and
+# Cyrillic letters. Without wine, voltrane.sh says so. With it, the first start makes a Wine
+# prefix (fresh, the test's own, in the build tree), registers the folder through register.cmd
+# and starts the packed setupshell.exe, which creates its configuration. A second start, through
+# a symbolic link from another folder, reuses the prefix, keeps the player's configuration name
+# and starts the packed disc's autorun.exe, which starts the shell by itself. The desktop entry,
+# which the script has pointed at its folder, starts the shell too.
 #   package_e2e.sh ZIP DRIVER_EXE OUTPUT_FOLDER
 set -euo pipefail
 zip=$1 driver_exe=$2 output=$3
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-trap end_scenario EXIT
+# Everything below talks to the package's own prefix, with the script's own Wine settings.
+export WINEPREFIX=$output/package-prefix
+unset WINEDLLOVERRIDES WINEARCH
+end_package() {
+  end_scenario
+  wineserver -k 2>/dev/null || true
+}
+trap end_package EXIT
 fail() {
   echo "FAIL: $*" >&2
   import -window root -display "$DISPLAY" "$output/failed-package.png" 2>/dev/null || true
   exit 1
 }
-mkdir -p "$output"
-root="$install/My Games"
-mkdir -p "$root"
+rm -rf "$WINEPREFIX"
+mkdir -p "$output" "$install/no-wine" "$install/elsewhere"
+root="$install/Мои игры"
 python3 -m zipfile -e "$zip" "$root"
 folder="$root/Voltrane"
-for file in Voltrane/setupshell.exe Voltrane/KzR/logo.avi Voltrane/register.cmd \
-  "Voltrane/ПРОЧТИ.txt" disc/autorun.exe disc/autorun.inf voltcfg.exe; do
-  [ -f "$root/$file" ] || fail "$file is not in the package"
-done
 [ -z "$(find "$root" -iname voltra.exe -o -iname setup.exe)" ] || fail "a stand-in is packed"
 
-value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_SZ *//p"; }
-register() {
-  (cd "$folder" && wine cmd /c register.cmd >/dev/null 2>&1) || fail "register.cmd failed"
+said=$(PATH=$install/no-wine /bin/sh "$folder/voltrane.sh" 2>&1) && status=0 || status=$?
+[ "$status" = 2 ] || fail "without wine, exit status $status"
+[ "$said" = "Voltrane: не найдена программа wine, установите Wine / wine was not found, install Wine" ] ||
+  fail "without wine: $said"
+
+# A value of the installation key. reg query would print it in the console's code page, which
+# has no Cyrillic letters; reg export writes UTF-16, with each backslash doubled.
+value() {
+  (cd "$install" && wine reg export "$key" key.reg /y >/dev/null 2>&1)
+  iconv -f UTF-16 -t UTF-8 "$install/key.reg" | tr -d '\r' | sed -n "s/^\"$1\"=\"\(.*\)\"\$/\1/p" |
+    sed 's/\\\\/\\/g'
 }
-wine reg delete "$key" /f >/dev/null 2>&1 || true
-register
-windows_folder=$(winepath -w "$folder" 2>/dev/null)
-[ "$(value "Main Folder")" = "$windows_folder" ] || fail "Main Folder is '$(value "Main Folder")'"
-[ "$(value "Cfg Name")" = voltra.cfg ] || fail "Cfg Name is '$(value "Cfg Name")'"
-# Run again, with a configuration name of the player's own: the name stays.
-wine reg add "$key" /v "Cfg Name" /t REG_SZ /d mine.cfg /f >/dev/null
-register
-[ "$(value "Cfg Name")" = mine.cfg ] || fail "a second run set Cfg Name to '$(value "Cfg Name")'"
-[ "$(value "Main Folder")" = "$windows_folder" ] || fail "a second run changed Main Folder"
-
-# The packed voltcfg.exe answers --help, and gives the defaults the shell must write.
-help=$(wine "$root/voltcfg.exe" --help 2>/dev/null) || fail "voltcfg --help failed"
-[[ $help == *"voltcfg check FILE"* ]] || fail "voltcfg --help: $help"
-wine "$root/voltcfg.exe" defaults >"$install/defaults.cfg" 2>/dev/null
-
-start_shell_of_package() {
-  wine "$folder/setupshell.exe" >/dev/null 2>&1 &
+# Starts voltrane.sh from FOLDER with ARGS; its standard error goes to $install/said.
+start_script() {
+  (cd "$1" && shift && exec sh "$@") 2>"$install/said" &
   shell_pid=$!
 }
-start_shell_of_package
+# Waits up to 180 s for a file that the shell writes once it is up: the first start makes the
+# prefix first, and nothing may talk to the prefix before that is done.
+wait_file() {
+  for _ in $(seq 1800); do [ -f "$1" ] && return; sleep 0.1; done
+  fail "$1 was not written: $(cat "$install/said")"
+}
+close_shell() {
+  driver click "Выход"
+  for _ in $(seq 100); do driver wait-button "Игра" 0 || break; sleep 0.1; done
+}
+
+start=$(date +%s)
+start_script "$folder" voltrane.sh
+wait_file "$folder/voltra.cfg"
+echo "first start, the prefix made: $(($(date +%s) - start)) s"
 wait_bar
+import -window root -display "$DISPLAY" "$output/package-shell.png"
+grep -q "первый запуск" "$install/said" || fail "the first start did not say it: $(cat "$install/said")"
+[ "$(value "Main Folder")" = "$(winepath -w "$folder")" ] || fail "Main Folder: $(value "Main Folder")"
+[ "$(value "Cfg Name")" = voltra.cfg ] || fail "Cfg Name is '$(value "Cfg Name")'"
 driver click "Выход"
 wait_shell
 [ "$status" = 0 ] || fail "setupshell.exe ended with exit code $status"
-cmp "$folder/mine.cfg" "$install/defaults.cfg" || fail "the new configuration is not the defaults"
+help=$(wine "$root/voltcfg.exe" --help 2>/dev/null) || fail "voltcfg --help failed"
+[[ $help == *"voltcfg check FILE"* ]] || fail "voltcfg --help: $help"
+wine "$root/voltcfg.exe" defaults >"$install/defaults.cfg" 2>/dev/null
+cmp "$folder/voltra.cfg" "$install/defaults.cfg" || fail "the new configuration is not the defaults"
 
-# The disc: installed, so autorun starts the packed shell after two seconds and ends.
-start=$(date +%s%N)
-wine "$root/disc/autorun.exe" >/dev/null 2>&1 &
-autorun_pid=$!
-driver wait-button "Установка" 20000 || fail "the autorun window did not show"
-driver wait-button "Игра" 30000 || fail "autorun did not start the shell"
-elapsed=$((($(date +%s%N) - start) / 1000000))
-echo "from autorun's start to the packed shell's bar: $elapsed ms"
-[ "$elapsed" -ge 2000 ] || fail "the shell came before two seconds"
+# Wine's setting up of a prefix (wineboot) writes the programs and libraries of C:\windows; an
+# ordinary start writes none of them.
+touch "$install/first-done"
+wine reg add "$key" /v "Cfg Name" /t REG_SZ /d mine.cfg /f >/dev/null
+ln -s "$folder/voltrane.sh" "$install/elsewhere/voltrane"
+start_script / "$install/elsewhere/voltrane" disc
+autorun_pid=$shell_pid shell_pid=
+driver wait-button "Установка" 30000 || fail "the autorun window did not show: $(cat "$install/said")"
+wait_file "$folder/mine.cfg"
+wait_bar
 for _ in $(seq 100); do kill -0 "$autorun_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$autorun_pid" 2>/dev/null && fail "autorun did not end"
 autorun_pid=
-driver click "Выход"
-for _ in $(seq 100); do driver wait-button "Игра" 0 || break; sleep 0.1; done
-wine reg delete "$key" /f >/dev/null 2>&1 || true
-echo "package $(basename "$zip"): registered, started, configuration made, started from the disc"
+[ -z "$(find "$WINEPREFIX/drive_c/windows" -type f -newer "$install/first-done")" ] ||
+  fail "the second start set the prefix up again"
+[ "$(value "Cfg Name")" = mine.cfg ] || fail "a second start set Cfg Name to '$(value "Cfg Name")'"
+[ "$(value "Main Folder")" = "$(winepath -w "$folder")" ] || fail "a second start moved Main Folder"
+cmp "$folder/mine.cfg" "$install/defaults.cfg" || fail "mine.cfg is not the defaults"
+close_shell
+
+grep -qxF "Icon=$folder/voltrane.png" "$folder/voltrane.desktop" || fail "the entry's icon"
+(cd "$install/elsewhere" && gio launch "$folder/voltrane.desktop") || fail "gio launch failed"
+wait_bar
+close_shell
+wineserver -k
+rm -rf "$WINEPREFIX"
+echo "package $(basename "$zip"): no wine, first start, second start from the disc, desktop entry"

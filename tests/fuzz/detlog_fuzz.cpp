@@ -41,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const KzBlasterRecord untouched;
   if (found) {
     fuzz::Require(record.address == auxPort, "the card sits at the aux port");
-    fuzz::Require(record.midiPort == (midiPort != auxPort ? midiPort : untouched.midiPort),
-                  "the MIDI port unless it is the aux port");
+    const bool ownMidiPort = midiPort != auxPort && midiPort != -1;
+    fuzz::Require(record.midiPort == (ownMidiPort ? midiPort : untouched.midiPort),
+                  "the MIDI port unless it is the aux port or the name gives none");
     fuzz::Require(record.emuPort == -1, "the log names no EMU port");
   } else {
     fuzz::Require(record.address == untouched.address && record.irq == untouched.irq &&

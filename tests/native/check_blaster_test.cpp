@@ -177,6 +177,8 @@ TEST(CheckBlasterTest, TheLogNeedsIoIrqAndDmaLinesInARow) {
   EXPECT_EQ(f.record.dma16, 5);
   // The MIDI port counts only when it is not the aux port itself.
   EXPECT_EQ(FromLog("IO=220\nIRQ=5\nDMA=1\n", "(220)", "(220)").record.midiPort, 0x330);
+  // Nor does a MIDI name without a port, which reads as -1.
+  EXPECT_EQ(FromLog("IO=220\nIRQ=5\nDMA=1,5\n", "SB16 (220)", "MIDI").record.midiPort, 0x330);
   EXPECT_FALSE(FromLog("IO=220\nIRQ=5\n").found);
 }
 

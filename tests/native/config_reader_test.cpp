@@ -59,6 +59,35 @@ TEST_F(ConfigReaderTest, NumberForms) {
   EXPECT_EQ(Warnings(), 0);
 }
 
+// An inverted axis is stored as a negative scale; only the six scales read a sign.
+TEST_F(ConfigReaderTest, AnalogScalesAloneReadAMinusSign) {
+  struct Case {
+    const char* line;
+    const char* key;
+    int32_t expected;
+  };
+  const Case cases[] = {
+      {"MouseAnalogScale0 = -524288", "MouseAnalogScale0", -524288},
+      {"mouseanalogscale1=\t-2147483648", "MouseAnalogScale1", INT32_MIN},
+      {"JoystickAnalogScale0 = -4096", "JoystickAnalogScale0", -4096},
+      {"JoystickAnalogScale1 = -4294967297", "JoystickAnalogScale1", -1},  // wraps as 32 bits
+      {"JoystickAnalogScale2 = -5x", "JoystickAnalogScale2", -5},
+      {"JoystickAnalogScale3 = -1", "JoystickAnalogScale3", -1},
+      {"MouseAnalogScale0 = -0", "MouseAnalogScale0", 0},
+      {"MouseAnalogScale0 = -0x10", "MouseAnalogScale0", 0},
+      {"MouseAnalogScale0 = - 5", "MouseAnalogScale0", 0},
+      {"MouseAnalogScale0 = --5", "MouseAnalogScale0", 0},
+      {"MouseAnalogScale0 = +5", "MouseAnalogScale0", 0},
+      {"JoystickPort = -1", "JoystickPort", 0},
+      {"MouseSensitivity = -512", "MouseSensitivity", 0},
+  };
+  for (const Case& c : cases) {
+    Load(std::string("[Controls]\r\n") + c.line + "\r\n");
+    EXPECT_EQ(S::GetControlsEntry(c.key)->value, c.expected) << c.line;
+  }
+  EXPECT_EQ(Warnings(), 0);
+}
+
 TEST_F(ConfigReaderTest, TheFileTypeNeverChangesTheModelType) {
   Load(
       "[Comm Setup]\nRTSName = 5\n[Sound Setup]\nMidiPort = 816\nFXVolume = 0x10\n"

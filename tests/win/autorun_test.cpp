@@ -10,6 +10,7 @@
 #include "config/install_settings.h"
 #include "fake_seams.h"
 #include "form_table.h"
+#include "picture_button_check.h"
 #include "toolkit/seams_win.h"
 #include "win_harness.h"
 
@@ -139,14 +140,17 @@ TEST_F(AutorunTest, InstallFindsTheSetupInTheParentFolder) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// Installed, Install during the countdown: the box stays up past the two seconds, with the
+// timers running under it as under a real box, and still nothing starts.
 TEST_F(AutorunTest, ASetupInNeitherFolderIsReportedAndNothingStarts) {
   ASSERT_TRUE(Open());
+  boxes.holdMs = 3000;
   form->pictbttn_Install.Click();
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'setup.exe' file");
   EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
   EXPECT_FALSE(boxes.shown[0].caption.has_value());
-  // Installed, but the end came first: the shell does not start either.
+  // Shows that no start is on its way: a started stand-in writes its log within a second or two.
   wt::PumpFor(2500);
   EXPECT_TRUE(wt::QuitPosted());
   EXPECT_EQ(ShellLog(), "");
@@ -183,6 +187,14 @@ TEST_F(AutorunTest, TheWindowIsCentredWithItsCaptionButtonsAndIcon) {
   GetWindowRect(form->hwnd(), &r);
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
+}
+
+// Also run at 144 dots per inch, where the buttons outgrow the picture.
+TEST_F(AutorunTest, EveryPictureButtonFaceCoversItsButtonAndHoldsItsCaption) {
+  key.present = false;
+  ASSERT_TRUE(Open());
+  EXPECT_TRUE(wt::FaceHoldsCaption(form->pictbttn_Install));
+  EXPECT_TRUE(wt::FaceHoldsCaption(form->pictbttn_Exit));
 }
 
 }  // namespace

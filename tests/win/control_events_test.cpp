@@ -1,11 +1,13 @@
 // Each kind of control decodes its own notifications, on real controls: codes that mean one
 // thing to a button mean another to a combo box or a list box. Sliders and scroll bars report
 // the position they stand at; a control of our own class gets the keys it asks for inside a
-// dialog; the key observer sees keys in modal loops.
+// dialog; the key observer sees keys in modal loops. A form and its parts may go in any order.
 #include <gmock/gmock.h>
 
 #include <windows.h>
 #include <commctrl.h>
+
+#include <optional>
 
 #include "toolkit/custom_control.h"
 #include "toolkit/editable_combo_box.h"
@@ -15,6 +17,7 @@
 #include "toolkit/scroll_bar.h"
 #include "toolkit/slider.h"
 #include "toolkit/text_box.h"
+#include "toolkit/timer.h"
 #include "win_harness.h"
 
 using ::testing::ElementsAre;
@@ -259,6 +262,74 @@ TEST(ControlEventsTest, KeyObserversEachSeeAKeyOnceAndLeaveItToTheControl) {
   PressKey(form.grid_Probe.hwnd(), 'W');  // no observer left: the hook is gone
   EXPECT_THAT(observed, ElementsAre(WPARAM('Q'), WPARAM('Q' + 1000)));
   EXPECT_THAT(form.log, ElementsAre("probe key 81", "probe key 87"));
+}
+
+// Handlers that ran after the form they reach had begun to go.
+struct Afterlife {
+  bool formGone = false;
+  std::vector<std::string> late;
+};
+
+// Its last member goes first and says so; every handler notes whether it ran after that.
+class MortalForm : public tk::Form {
+ public:
+  explicit MortalForm(Afterlife& afterlife) : tk::Form(L"ID_EventsForm"), marker_{afterlife} {
+    tk::CustomControl::RegisterClass(kProbeClass);
+  }
+  tk::ListBox lb_Items;
+  tk::Timer timer{*this};
+
+  std::function<bool()> Handler(const char* what) {
+    return [&afterlife = marker_.afterlife, what] {
+      if (afterlife.formGone) afterlife.late.push_back(what);
+      return false;
+    };
+  }
+
+ private:
+  struct Marker {
+    Afterlife& afterlife;
+    ~Marker() { afterlife.formGone = true; }
+  } marker_;
+  void Register() override {
+    Bind(lb_Items, 102, "lb_Items");
+    On<tk::Event::Destroy>(Handler("form destroy"));
+    lb_Items.On<tk::Event::Destroy>(Handler("list destroy"));
+    timer.On<tk::Event::Timer>(Handler("timer"));
+  }
+};
+
+// No Destroy first: the window goes from the base class, after the members, with a timer
+// running and a control of our own class that outlives the form.
+TEST(FormLifetimeTest, AFormGoingWithItsWindowOpenRunsNoHandlerOnWhatIsGone) {
+  Afterlife afterlife;
+  ProbeControl grid_Probe;
+  std::optional<MortalForm> form(std::in_place, afterlife);
+  ASSERT_TRUE(form->Create(nullptr));
+  form->Bind(grid_Probe, 106, "grid_Probe");
+  grid_Probe.On<tk::Event::Destroy>(form->Handler("probe destroy"));
+  form->timer.Start(10);
+  wt::PumpFor(50);
+  const HWND window = form->hwnd();
+  form.reset();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_THAT(afterlife.late, IsEmpty());
+  EXPECT_TRUE(grid_Probe.events().Empty());
+}
+
+// A control of our own class from the template goes while its form stays: neither the form
+// nor the control's window leads to the dead object any more.
+TEST(FormLifetimeTest, AControlGoingBeforeItsFormLeavesNothingThatLeadsToIt) {
+  Afterlife afterlife;
+  MortalForm form(afterlife);
+  ASSERT_TRUE(form.Create(nullptr));
+  auto probe = std::make_optional<ProbeControl>();
+  form.Bind(*probe, 106, "grid_Probe");
+  const HWND window = probe->hwnd();
+  probe.reset();
+  EXPECT_EQ(form.FindControl(106), nullptr);
+  // Read and cleared at once, so that the window's last messages cannot reach a dead object.
+  EXPECT_EQ(SetWindowLongPtrW(window, GWLP_USERDATA, 0), 0);
 }
 
 }  // namespace

@@ -138,6 +138,17 @@ TEST_F(GridTest, ClicksSelectCellsButNotHeadingsAndHandledKeysAreNotNavigated) {
                                "select 49,2", "select 0,1"));
 }
 
+TEST_F(GridTest, AKeyThatNeitherAHandlerNorTheGridTakesIsRaisedOnce) {
+  std::vector<UINT> keys;
+  grid.On<tk::Event::KeyDown>([&](tk::KeyArgs& key) {
+    keys.push_back(key.key);
+    return false;
+  });
+  Key('A');
+  Key(VK_F5);
+  EXPECT_THAT(keys, ElementsAre(UINT('A'), UINT(VK_F5)));
+}
+
 TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   tk::Grid other;
   ASSERT_TRUE(other.Create(tk::Grid::kClassName, GetParent(grid.hwnd()), 102, RECT{0, 0, 50, 50}));

@@ -3,6 +3,7 @@
 // the reload at every scroll, a missing page, the keyboard, and one window at most.
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -186,6 +187,26 @@ TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
   ASSERT_TRUE(OpenHelp());
   EXPECT_EQ(Position(), 0);
   EXPECT_EQ(Shown(), PageColour(0));
+}
+
+// Pages with an alpha channel: the picture box shows a copy of its own of each, which must go
+// when the next page comes and when the window closes.
+TEST_F(HelpTest, AlphaPagesTurnedAHundredTimesLeaveNoCopyBehind) {
+  for (int page = 0; page < kHelpPageCount; ++page)
+    install.Write(tk::Widen(HelpPageFile(page)),
+                  wt::SolidBitmap(kHelpPictureWidth, kHelpPictureHeight, PageColour(page), 0x80));
+  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(OpenHelp());
+  std::vector<HBITMAP> shown = {Help().pictb_Help.Bitmap()};
+  for (int turn = 1; turn < 100; ++turn) {
+    Scroll(Position() == kHelpPageCount - 1 ? SB_TOP : SB_LINEDOWN);
+    shown.push_back(Help().pictb_Help.Bitmap());
+  }
+  PressKey(VK_ESCAPE);
+  ASSERT_FALSE(Help().IsOpen());
+  const auto alive = std::count_if(shown.begin(), shown.end(),
+                                   [](HBITMAP b) { return b && GetObjectType(b) != 0; });
+  EXPECT_EQ(alive, 0);
 }
 
 TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {

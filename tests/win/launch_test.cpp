@@ -160,6 +160,7 @@ TEST_F(LaunchTest, ClicksWhileTheGameRunsStartNothingAndTheNextClickAfterItRaise
 TEST_F(LaunchTest, WithoutTheGameBothMessagesShowAndTheButtonsWorkAgainAtOnce) {
   WriteConfigurations({L"a.cfg", L"b.cfg"});
   ASSERT_TRUE(StartShell());
+  boxes.holdMs = 1000;
   ButtonBarForm& bar = main->ButtonBar();
   bar.pictbttn_Game.Click();
   ASSERT_EQ(boxes.shown.size(), 2u);

@@ -24,6 +24,7 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDNO;
+  boxes.holdMs = 1000;
   HWND dialog = nullptr;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            dialog = Form().hwnd();
@@ -67,6 +68,7 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
   WriteConfig();
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
+  boxes.holdMs = 1000;
   ASSERT_TRUE(
       OpenSetup({WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
                  PressKey(VK_ESCAPE)}));
@@ -97,6 +99,7 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
   SetFileAttributesW(install.Join(kCfgName).c_str(), FILE_ATTRIBUTE_READONLY);
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
+  boxes.holdMs = 1000;
   HWND dialog = nullptr;
   ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
                            dialog = Form().hwnd();

@@ -70,7 +70,9 @@ void SetupTest::SetUp() {
     const std::wstring name = L"KzR\\g_spd" + std::to_wstring(i) + L".ico";
     install.CopyIn(wt::TestProgramDir() + name, name);
   }
-  actions.showSetup = ShowSetup;
+  actions.showSetup = [this](SetupForm& setup, HWND owner, bool soundCardFound) {
+    ShowSetupWith(setup, owner, soundCardFound, joysticks);
+  };
 }
 
 void SetupTest::TearDown() {

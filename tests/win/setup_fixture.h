@@ -10,6 +10,19 @@
 
 #include "setup/setup_form.h"
 #include "shell_fixture.h"
+#include "toolkit/joystick.h"
+
+// The dialog's joysticks in the tests: the two a test plugs in, with what they hold, and how
+// often each was read.
+struct FakeJoysticks : tk::JoystickSource {
+  std::optional<tk::JoystickReading> devices[2];
+  int reads[2] = {};
+  std::optional<tk::JoystickReading> Read(unsigned id) override {
+    if (id > 1) return std::nullopt;
+    ++reads[id];
+    return devices[id];
+  }
+};
 
 // A step returns false to be run again at the next tick (waiting for something).
 using ModalStep = std::function<bool()>;
@@ -62,6 +75,8 @@ class SetupTest : public ShellTest {
   // close it. True when every step ran and the dialog closed.
   bool OpenSetup(std::vector<ModalStep> steps);
   SetupForm& Form() { return main->ButtonBar().Setup(); }
+  // What the dialog reads as the system's joysticks: none unless a test plugs one in.
+  FakeJoysticks joysticks;
 
   // Steps.
   ModalStep WhenOpen();

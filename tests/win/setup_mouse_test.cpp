@@ -4,11 +4,13 @@
 #include <gmock/gmock.h>
 
 #include "controls_fixture.h"
+#include "setup/joystick_tab.h"
 #include "setup/mouse_tab.h"
 
 namespace {
 
 constexpr int kMousePage = 3;
+constexpr int kJoystickPage = 4;
 constexpr int kFireItem = 6;  // the chooser's items: the empty one, then the 42 activities
 
 class MousePageTest : public ControlsPageTest {
@@ -41,11 +43,11 @@ TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
          EXPECT_EQ(page.slider_Sensitivity.Maximum(), 256);
          EXPECT_EQ(page.slider_Sensitivity.PageSize(), 32);
          EXPECT_EQ(page.label_Sensitivity.Text(), L" 1.00");
-         EXPECT_EQ(page.slider_XScale.Position(), 16);
-         EXPECT_EQ(page.slider_XScale.Minimum(), -128);
-         EXPECT_EQ(page.label_XScaleValue.Text(), L" 1.00");
-         EXPECT_EQ(page.slider_YScale.Position(), 16);
-         EXPECT_EQ(page.label_YScaleValue.Text(), L" 1.00");
+         EXPECT_EQ(page.analog.slider_XScale.Position(), 16);
+         EXPECT_EQ(page.analog.slider_XScale.Minimum(), -128);
+         EXPECT_EQ(page.analog.label_XScaleValue.Text(), L" 1.00");
+         EXPECT_EQ(page.analog.slider_YScale.Position(), 16);
+         EXPECT_EQ(page.analog.label_YScaleValue.Text(), L" 1.00");
          EXPECT_TRUE(page.optb_AimingToggle.IsChecked());
          EXPECT_FALSE(page.optb_AimingMomentary.IsChecked());
          EXPECT_EQ(page.grid_Click.ColumnHeading(0), L"Щелчок");
@@ -56,10 +58,10 @@ TEST_F(MousePageTest, TheDefaultsShowOnEveryControl) {
              ::testing::ElementsAre(Caption("Fire"), Caption("Move_Forward"), Caption("Strafe")));
          EXPECT_THAT(Column(page.grid_DoubleClick), ::testing::ElementsAre(L"", L"", L"Открыть"));
          EXPECT_THAT(Column(page.grid_DigitalSetup), ::testing::ElementsAre(L"", L"", L"", L""));
-         EXPECT_EQ(page.combo_XAxis.Count(), 3);
-         EXPECT_EQ(page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
+         EXPECT_EQ(page.analog.combo_XAxis.Count(), 3);
+         EXPECT_EQ(page.analog.combo_XAxis.ItemText(page.analog.combo_XAxis.Selected()),
                    L"Пропорциональный поворот");
-         EXPECT_EQ(page.combo_YAxis.ItemText(page.combo_YAxis.Selected()),
+         EXPECT_EQ(page.analog.combo_YAxis.ItemText(page.analog.combo_YAxis.Selected()),
                    L"Пропорциональное движение");
          EXPECT_EQ(page.cb_DefaultMouse.Text(), L"  Установить\r\nпо умолчанию");
          EXPECT_EQ(page.label_DigitalSetup.Text(), L"Цифровые\nустановки:");
@@ -86,17 +88,18 @@ TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) 
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
                            positions = {page.slider_Sensitivity.Position(),
-                                        page.slider_XScale.Position(),
-                                        page.slider_YScale.Position()};
-                           labels = {page.label_Sensitivity.Text(), page.label_XScaleValue.Text(),
-                                     page.label_YScaleValue.Text()};
+                                        page.analog.slider_XScale.Position(),
+                                        page.analog.slider_YScale.Position()};
+                           labels = {page.label_Sensitivity.Text(),
+                                     page.analog.label_XScaleValue.Text(),
+                                     page.analog.label_YScaleValue.Text()};
                            stored = {Value("MouseSensitivity"), Value("MouseAnalogScale0")};
-                           MoveSlider(page.slider_XScale, -128);
+                           MoveSlider(page.analog.slider_XScale, -128);
                            stored.push_back(Value("MouseAnalogScale0"));
-                           labels.push_back(page.label_XScaleValue.Text());
-                           MoveSlider(page.slider_XScale, 0);
+                           labels.push_back(page.analog.label_XScaleValue.Text());
+                           MoveSlider(page.analog.slider_XScale, 0);
                            stored.push_back(Value("MouseAnalogScale0"));
-                           labels.push_back(page.label_XScaleValue.Text());
+                           labels.push_back(page.analog.label_XScaleValue.Text());
                          }),
                          PressKey(VK_ESCAPE)}));
   // 70000 / 4096 truncates to 17.
@@ -108,6 +111,32 @@ TEST_F(MousePageTest, SlidersStoreFixedPointAndShowOutOfRangeValuesAtTheirEnds) 
   EXPECT_TRUE(HasLine("MouseAnalogScale1 = 70000"));
 }
 
+// An inverted axis is a negative scale in the file: the next opening must show it, and a save
+// made for another page's change must keep it.
+TEST_F(MousePageTest, AnInvertedScaleSurvivesReopeningAndASaveFromAnotherPage) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  boxes.answer = IDYES;
+  ASSERT_TRUE(
+      OpenSetup({WhenOpen(), SelectTab(kMousePage),
+                 Do([&] { MoveSlider(Page().analog.slider_XScale, -128); }), PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
+  int position = 0;
+  std::wstring label;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
+                           position = Page().analog.slider_XScale.Position();
+                           label = Page().analog.label_XScaleValue.Text();
+                         }),
+                         SelectTab(kJoystickPage),
+                         Do([&] { Form().FindPage<JoystickTab>()->checkbox_Rudder.Click(); }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(position, -128);
+  EXPECT_EQ(label, L" -8.00");
+  EXPECT_EQ(boxes.shown.size(), 2u);  // both closings asked, and both saved
+  EXPECT_TRUE(HasLine("EnableRudder = 1"));
+  EXPECT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
+}
+
 TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
   WriteConfig([] {
     NoSoundCard();
@@ -117,16 +146,16 @@ TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
   int unknownSelection = 0;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
-                           unknownSelection = page.combo_YAxis.Selected();
+                           unknownSelection = page.analog.combo_YAxis.Selected();
                            page.optb_AimingMomentary.Click();
                            EXPECT_EQ(Value("MouseAiming"), 1);
                            page.optb_AimingToggle.Click();
                            EXPECT_EQ(Value("MouseAiming"), 0);
                            page.optb_AimingMomentary.Click();
-                           page.combo_XAxis.Select(1);
+                           page.analog.combo_XAxis.Select(1);
                            SendMessageW(page.hwnd(), WM_COMMAND,
-                                        MAKEWPARAM(page.combo_XAxis.id(), CBN_SELCHANGE),
-                                        reinterpret_cast<LPARAM>(page.combo_XAxis.hwnd()));
+                                        MAKEWPARAM(page.analog.combo_XAxis.id(), CBN_SELCHANGE),
+                                        reinterpret_cast<LPARAM>(page.analog.combo_XAxis.hwnd()));
                          }),
                          PressKey(VK_ESCAPE)}));
   EXPECT_EQ(unknownSelection, -1);  // an empty function selects nothing
@@ -172,6 +201,70 @@ TEST_F(MousePageTest, TheChooserOffersEveryActivityAndEnterOnTheMiddleRowStoresF
   EXPECT_EQ(Text1("MouseButton2"), "Fire");
   EXPECT_EQ(Text1("MouseButton0"), "Fire");  // one activity may serve two buttons
   EXPECT_TRUE(ChooseActivityDialog::chosenFlag);
+}
+
+// A CBT hook that refuses the windows `refusedOwner` would own, as a system short of resources
+// may refuse them.
+HWND refusedOwner = nullptr;
+int refusedCount = 0;
+LRESULT CALLBACK RefuseOwnedWindows(int code, WPARAM w, LPARAM l) {
+  const auto* window =
+      code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(l)->lpcs : nullptr;
+  if (window && window->hwndParent == refusedOwner && !(window->style & WS_CHILD)) {
+    ++refusedCount;
+    return 1;
+  }
+  return CallNextHookEx(nullptr, code, w, l);
+}
+
+// A chooser that cannot open chooses nothing, whatever the run before it chose.
+TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  HHOOK refusal = nullptr;
+  std::wstring cell;
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN),
+       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), kFireItem),
+       WhenChooserClosed(TheChooser()), SelectCell(ClickGrid(), 2, 0), Do([&] {
+         refusedOwner = Form().hwnd();
+         refusal = SetWindowsHookExW(WH_CBT, &RefuseOwnedWindows, nullptr, GetCurrentThreadId());
+       }),
+       PressKey(VK_RETURN), Do([&] {
+         UnhookWindowsHookEx(refusal);
+         cell = Page().grid_Click.CellText(2, 0);
+       }),
+       PressKey(VK_ESCAPE)}));
+  EXPECT_EQ(Text1("MouseButton2"), "Fire");
+  EXPECT_EQ(Text1("MouseButton1"), "Strafe");
+  EXPECT_EQ(cell, Caption("Strafe"));
+}
+
+// Alt+Enter and Alt+Space are the dialog's system keys: on an activity cell they open no
+// chooser, where a plain Enter does (each attempt is counted as the refused chooser window).
+TEST_F(MousePageTest, AltEnterAndAltSpaceOpenNoChooser) {
+  WriteConfig(NoSoundCard);
+  ASSERT_TRUE(StartShell());
+  std::vector<int> attempts;
+  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0),
+                         Do([&] {
+                           refusedOwner = Form().hwnd();
+                           refusedCount = 0;
+                           HHOOK refusal = SetWindowsHookExW(WH_CBT, &RefuseOwnedWindows, nullptr,
+                                                             GetCurrentThreadId());
+                           const HWND grid = Page().grid_Click.hwnd();
+                           const LPARAM alt = LPARAM(1) << 29;
+                           for (WORD key : {VK_RETURN, VK_SPACE}) {
+                             const LPARAM data = LPARAM(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+                             SendMessageW(grid, WM_SYSKEYDOWN, key, data | 1 | alt);
+                             attempts.push_back(refusedCount);
+                             SendMessageW(grid, WM_KEYDOWN, key, data | 1);
+                             attempts.push_back(refusedCount);
+                           }
+                           UnhookWindowsHookEx(refusal);
+                         }),
+                         PressKey(VK_ESCAPE)}));
+  EXPECT_THAT(attempts, ::testing::ElementsAre(0, 1, 1, 2));
 }
 
 TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
@@ -242,12 +335,13 @@ TEST_F(MousePageTest, TheResetRestoresTheMouseEntriesOnly) {
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
                            MouseTab& page = Page();
                            page.cb_DefaultMouse.Click();
-                           shown = {page.grid_Click.CellText(0, 0),
-                                    page.grid_DigitalSetup.CellText(3, 0),
-                                    page.label_Sensitivity.Text(),
-                                    page.label_YScaleValue.Text(),
-                                    page.combo_XAxis.ItemText(page.combo_XAxis.Selected()),
-                                    page.optb_AimingToggle.IsChecked() ? L"toggle" : L"held"};
+                           shown = {
+                               page.grid_Click.CellText(0, 0),
+                               page.grid_DigitalSetup.CellText(3, 0),
+                               page.label_Sensitivity.Text(),
+                               page.analog.label_YScaleValue.Text(),
+                               page.analog.combo_XAxis.ItemText(page.analog.combo_XAxis.Selected()),
+                               page.optb_AimingToggle.IsChecked() ? L"toggle" : L"held"};
                            EXPECT_EQ(page.GridPatch().Records().size(), 3u);
                          }),
                          PressKey(VK_ESCAPE)}));

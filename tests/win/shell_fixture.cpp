@@ -19,11 +19,11 @@ void ShellTest::SetUp() {
     return false;
   };
   actions.checkStartupConfig = [this] { sounds->Note("config check"); };
-  actions.launchGame = [this](ButtonBarForm&) {
+  actions.launchGame = [this](const GameLaunch&) {
     sounds->Note(BarVisible() ? "launch [bar]" : "launch");
   };
-  actions.showHelp = [this](ButtonBarForm&) { sounds->Note("help"); };
-  actions.showSetup = [this](ButtonBarForm&) { sounds->Note("setup"); };
+  actions.showHelp = [this](HelpForm&, HWND) { sounds->Note("help"); };
+  actions.showSetup = [this](SetupForm&, HWND, bool) { sounds->Note("setup"); };
 }
 
 void ShellTest::TearDown() {

@@ -1,9 +1,13 @@
 // The shell's start, its button bar and its end, driven through the real windows.
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "shell/application_class.h"
+#include "picture_button_check.h"
 #include "shell_fixture.h"
 #include "shell/shutdown.h"
+#include "toolkit/canvas.h"
 #include "toolkit/paths.h"
 #include "toolkit/seams_win.h"
 
@@ -42,6 +46,23 @@ TEST_F(ShellTest, StartsFullScreenAndShowsTheBarAfterTheFirstPaint) {
   EXPECT_EQ(std::wstring(current) + L"\\", install.path());
 }
 
+// A system that gives no section for the background's RLE resource: the picture comes all the
+// same (the horizon's orange, where a window without it stays black).
+TEST_F(ShellTest, TheBackgroundShowsWhenNoSectionCanBeMadeOfIt) {
+  tk::SetBitmapLoader([](HINSTANCE module, const wchar_t* name, UINT flags) {
+    if (flags & LR_CREATEDIBSECTION) return HBITMAP();
+    return static_cast<HBITMAP>(LoadImageW(module, name, IMAGE_BITMAP, 0, 0, flags));
+  });
+  const bool started = StartShell();
+  tk::SetBitmapLoader(nullptr);
+  ASSERT_TRUE(started);
+  HDC window = GetDC(main->hwnd());
+  const COLORREF horizon =
+      GetPixel(window, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) * 60 / 100);
+  ReleaseDC(main->hwnd(), window);
+  EXPECT_GT(int(GetRValue(horizon)), 100) << std::hex << horizon;
+}
+
 TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
   ASSERT_TRUE(StartShell());
   ButtonBarForm& bar = main->ButtonBar();
@@ -53,9 +74,23 @@ TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
     ASSERT_NE(buttons[k]->Face(), nullptr);
     BITMAP face{};
     GetObjectW(buttons[k]->Face(), sizeof face, &face);
-    EXPECT_EQ(face.bmWidth, 100);
-    EXPECT_EQ(face.bmHeight, 73);
+    // The picture's 100 x 73, or the button's own size where that is larger.
+    RECT button;
+    GetClientRect(buttons[k]->hwnd(), &button);
+    EXPECT_EQ(face.bmWidth, std::max<LONG>(100, button.right));
+    EXPECT_EQ(face.bmHeight, std::max<LONG>(73, button.bottom));
+    const LONG_PTR style = GetWindowLongPtrW(buttons[k]->hwnd(), GWL_STYLE);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, k == 0) << k;
   }
+}
+
+// Also run at 144 dots per inch, where the buttons outgrow the picture.
+TEST_F(ShellTest, EveryPictureButtonFaceCoversItsButtonAndHoldsItsCaption) {
+  ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
+  for (tk::PictureButton* button :
+       {&bar.pictbttn_Game, &bar.pictbttn_Help, &bar.pictbttn_Setup, &bar.pictbttn_Exit})
+    EXPECT_TRUE(wt::FaceHoldsCaption(*button)) << button->name();
 }
 
 TEST_F(ShellTest, AMissingStartUpSoundIsReportedOnceAndTheStartGoesOn) {
@@ -155,15 +190,16 @@ TEST(ShellApplicationTest, ExitEndsTheProcessWithCodeZero) {
   wt::MessageBoxRecorder boxes;
   ShellActions actions = DefaultShellActions();
   ApplicationClass app(actions, 1);
+  static ApplicationClass* running = &app;
   // Press Exit as soon as the bar shows, from within the application's own loop.
   SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    MainForm* form = TheMainForm();
+    MainForm* form = running->Main();
     if (!form || !form->ButtonBar().hwnd() || !IsWindowVisible(form->ButtonBar().hwnd())) return;
     KillTimer(nullptr, id);
     form->ButtonBar().pictbttn_Exit.Click();
   });
   EXPECT_EQ(app.Run(), 0);
-  EXPECT_EQ(TheMainForm(), nullptr);
+  EXPECT_EQ(app.Main(), nullptr);
   EXPECT_EQ(ShutdownRuns(), 1);
   EXPECT_EQ(boxes.shown.size(), 3u);  // no media at all: three sounds reported missing
 }

@@ -1,6 +1,8 @@
 // The toolkit's forms, events, timers, handles and the Windows side of the seams.
 #include <gmock/gmock.h>
 
+#include <stdexcept>
+
 #include "config/install_settings.h"
 #include "toolkit/application.h"
 #include "toolkit/button.h"
@@ -16,6 +18,7 @@
 #include "win_harness.h"
 
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 namespace {
 
@@ -111,6 +114,26 @@ TEST(FormTest, ACloseHandlerCanKeepTheFormOpen) {
   });
   form.Close();
   EXPECT_NE(form.hwnd(), nullptr);
+}
+
+// OutputDebugStringW raises DBG_PRINTEXCEPTION_C with the text, which a vectored handler sees.
+std::vector<std::string> debugOutput;
+
+LONG CALLBACK NoteDebugOutput(EXCEPTION_POINTERS* info) {
+  const EXCEPTION_RECORD& record = *info->ExceptionRecord;
+  if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2)
+    debugOutput.push_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+TEST(FormTest, AnExceptionFromAHandlerStopsAtTheFormAndIsReported) {
+  ProbeForm form;
+  ASSERT_TRUE(form.Create(nullptr));
+  form.On<tk::Event::User>([]() -> bool { throw std::runtime_error("no such page"); });
+  PVOID watcher = AddVectoredExceptionHandler(1, NoteDebugOutput);
+  SendMessageW(form.hwnd(), tk::kUserEventMessage, 0, 0);
+  RemoveVectoredExceptionHandler(watcher);
+  EXPECT_THAT(debugOutput, ElementsAre(HasSubstr("dialog procedure: no such page")));
 }
 
 TEST(TimerTest, FiresTheGivenNumberOfTimes) {

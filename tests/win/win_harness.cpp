@@ -136,9 +136,10 @@ bool RedirectedFiles::PathExists(const std::string& path) const {
   return tk::PathExists(tk::Widen(path));
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answer) : answer(answer) {
+MessageBoxRecorder::MessageBoxRecorder(int answer, DWORD holdMs) : answer(answer), holdMs(holdMs) {
   tk::SetMessageBoxHook([this](const tk::MessageBoxRequest& request) {
     shown.push_back(request);
+    if (this->holdMs > 0) tk::RunMessageBoxLoop(this->holdMs);
     return this->answer;
   });
 }
@@ -164,8 +165,9 @@ SoundRecorder::~SoundRecorder() { tk::SetSoundObserver(nullptr); }
 
 std::string Utf8(const std::wstring& text) { return tk::Narrow(text); }
 
-std::string SolidBitmap(int width, int height, COLORREF colour) {
-  const int row = (width * 3 + 3) & ~3;
+std::string SolidBitmap(int width, int height, COLORREF colour, int alpha) {
+  const int pixel = alpha < 0 ? 3 : 4;
+  const int row = (width * pixel + 3) & ~3;
   const int size = 54 + row * height;
   std::string bytes(size_t(size), '\0');
   auto put32 = [&](int at, int value) {
@@ -179,13 +181,14 @@ std::string SolidBitmap(int width, int height, COLORREF colour) {
   put32(18, width);
   put32(22, height);
   bytes[26] = 1;
-  bytes[28] = 24;
+  bytes[28] = char(pixel * 8);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      const size_t at = size_t(54 + y * row + x * 3);
+      const size_t at = size_t(54 + y * row + x * pixel);
       bytes[at] = char(GetBValue(colour));
       bytes[at + 1] = char(GetGValue(colour));
       bytes[at + 2] = char(GetRValue(colour));
+      if (alpha >= 0) bytes[at + 3] = char(alpha);
     }
   return bytes;
 }

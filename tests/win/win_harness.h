@@ -58,13 +58,15 @@ class RedirectedFiles : public kz::FileSystem {
   std::wstring programDir_;
 };
 
-// Records every message box and answers it with `answer`.
+// Records every message box and answers it with `answer`: at once, or, with `holdMs` set, after
+// the thread's messages have run that long under the box, as under a real one.
 class MessageBoxRecorder {
  public:
-  explicit MessageBoxRecorder(int answer = IDOK);
+  explicit MessageBoxRecorder(int answer = IDOK, DWORD holdMs = 0);
   ~MessageBoxRecorder();
   std::vector<tk::MessageBoxRequest> shown;
   int answer;
+  DWORD holdMs;
 };
 
 // Records the sound requests as "sync KzR\swith.wav", "loop KzR\logo.wav", "stop", with the
@@ -83,7 +85,7 @@ class SoundRecorder {
 
 std::string Utf8(const std::wstring& text);
 
-// A 24-bit ".bmp" of one colour.
-std::string SolidBitmap(int width, int height, COLORREF colour);
+// A 24-bit ".bmp" of one colour; given an alpha, a 32-bit one with that alpha in every pixel.
+std::string SolidBitmap(int width, int height, COLORREF colour, int alpha = -1);
 
 }  // namespace wt

@@ -25,13 +25,22 @@ voltrane_wine_env() {
       wineserver -w
       touch "$WINEPREFIX/.voltrane-test"
     fi
+    # VOLTRANE_DPI: the system's dots per inch, which each program reads when it starts; the
+    # server ends before anything runs in the prefix, so no process keeps the old setting.
+    if [ -n "${VOLTRANE_DPI:-}" ] && [ ! -f "$WINEPREFIX/.voltrane-dpi" ]; then
+      DISPLAY=${DISPLAY:-$(cat "$WINEPREFIX.display")} wine reg add 'HKCU\Control Panel\Desktop' \
+        /v LogPixels /t REG_DWORD /d "$VOLTRANE_DPI" /f >/dev/null 2>&1
+      wineserver -w
+      touch "$WINEPREFIX/.voltrane-dpi"
+    fi
   ) 9>"$WINEPREFIX.lock"
   if [ -z "${DISPLAY:-}" ]; then export DISPLAY=$(cat "$WINEPREFIX.display"); fi
 }
 
 # The prefix of a test: CTest hands each Wine test one of a pool of prefixes (the resource
 # "wine", scripts/test.sh), each with an Xvfb of its own; outside the pool, the first one.
-# A test on another screen size has a prefix and an Xvfb of that size of its own. All are
+# A test on another screen size has a prefix and an Xvfb of that size of its own, and one on
+# another dots-per-inch setting a prefix of its own. All are
 # copies of one template prefix, booted once.
 voltrane_test_prefix() {
   local base=$voltrane_root/build/wineprefix-test
@@ -45,6 +54,10 @@ voltrane_test_prefix() {
     export VOLTRANE_WINEPREFIX=$base-$slot
   else
     export VOLTRANE_WINEPREFIX=${VOLTRANE_WINEPREFIX:-$base}
+  fi
+  # Another dots-per-inch setting: a prefix of its own, made from the template like the rest.
+  if [ -n "${VOLTRANE_DPI:-}" ]; then
+    export VOLTRANE_WINEPREFIX=$base${VOLTRANE_SCREEN:+-$VOLTRANE_SCREEN}-dpi$VOLTRANE_DPI
   fi
 }
 
@@ -67,7 +80,7 @@ voltrane_copy_prefix() {
   local template=$1 target=$WINEPREFIX
   (
     export VOLTRANE_WINEPREFIX=$template DISPLAY=${DISPLAY:-$(cat "$target.display")}
-    unset VOLTRANE_PREFIX_TEMPLATE
+    unset VOLTRANE_PREFIX_TEMPLATE VOLTRANE_DPI
     voltrane_wine_env
   ) 9>&- || return 1
   (

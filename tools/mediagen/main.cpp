@@ -9,6 +9,7 @@
 #include "palette.h"
 #include "logo_video.h"
 #include "pictures.h"
+#include "png.h"
 #include "sounds.h"
 #include "writers.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
   for (const Accent& icon : kIcons)
     ok &=
         Write(out, icon.file, EncodeIco({Emblem(32, icon.colour, 0), Emblem(16, icon.colour, 0)}));
+  // The program's icon for the desktop entry that the Linux start script ships with.
+  ok &= Write(out, "voltrane.png", EncodePng(Emblem(64, kIcons[0].colour, 0)));
   for (int frame = 0; frame < 4; ++frame)
     ok &= Write(kzr, "g_spd" + std::to_string(frame + 1) + ".ico",
                 EncodeIco({Emblem(64, Rgba{255, 170, 40, 255}, frame)}));

@@ -24,11 +24,13 @@ class GivenSources : public KzBlasterSources {
   }
 
  private:
-  static std::FILE* OpenGiven(const std::string& path) {
-    if (path.empty()) return nullptr;
-    std::FILE* file = kz::OpenForReading(path);
+  // The files were found readable before the detection ran; one that has gone since counts
+  // as missing.
+  static std::FILE* OpenGiven(const std::optional<std::string>& path) {
+    if (!path) return nullptr;
+    std::FILE* file = kz::OpenForReading(*path);
     if (!file)
-      std::fprintf(stderr, "voltcfg: cannot open \"%s\", taken as missing\n", path.c_str());
+      std::fprintf(stderr, "voltcfg: cannot open \"%s\", taken as missing\n", path->c_str());
     return file;
   }
   const DetectionInputs& inputs_;
@@ -40,22 +42,17 @@ bool TakeDetectionOptions(int argc, char** argv, DetectionInputs& inputs,
                           std::vector<std::string>& rest) {
   for (int i = 0; i < argc; ++i) {
     const std::string argument = argv[i];
-    std::string* file = argument == "--autoexec" ? &inputs.autoexec
-                        : argument == "--detlog" ? &inputs.detlog
-                                                 : nullptr;
-    std::optional<std::string>* device = argument == "--aux"    ? &inputs.aux
-                                         : argument == "--midi" ? &inputs.midi
-                                                                : nullptr;
-    if (!file && !device) {
+    std::optional<std::string>* value = argument == "--autoexec" ? &inputs.autoexec
+                                        : argument == "--detlog" ? &inputs.detlog
+                                        : argument == "--aux"    ? &inputs.aux
+                                        : argument == "--midi"   ? &inputs.midi
+                                                                 : nullptr;
+    if (!value) {
       rest.push_back(argument);
       continue;
     }
     if (i + 1 >= argc) return false;
-    const std::string value = argv[++i];
-    if (file)
-      *file = value;
-    else
-      *device = value;
+    *value = argv[++i];
   }
   return true;
 }

@@ -9,8 +9,8 @@
 #include "config/check_blaster.h"
 
 struct DetectionInputs {
-  std::string autoexec;  // empty: no such file
-  std::string detlog;
+  std::optional<std::string> autoexec;  // nothing: no such file
+  std::optional<std::string> detlog;
   std::optional<std::string> aux;  // nothing: no such device
   std::optional<std::string> midi;
 };

@@ -12,10 +12,12 @@
 // that the file's missing keys take.
 //
 // Exit status: 0 the shell loads the file without a message; 1 it shows the damaged-file
-// warning and uses the defaults; 2 the file cannot be opened or the arguments are wrong.
-// detect exits with 0, or 2 on wrong arguments.
+// warning and uses the defaults; 2 a file named in the arguments cannot be read (missing,
+// unreadable, or no regular file: a folder, a device, a pipe) or the arguments are wrong.
+// detect exits with 0, or 2 for the same reasons.
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 #include <sys/stat.h>
@@ -71,7 +73,8 @@ NoInstallKey installKey;
 constexpr const char* kUsage =
     "usage: voltcfg defaults | voltcfg normalize FILE [DETECTION] | voltcfg check FILE |\n"
     "       voltcfg detect [DETECTION] | voltcfg --help\n"
-    "DETECTION: [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]\n";
+    "DETECTION: [--autoexec FILE] [--detlog FILE] [--aux NAME] [--midi NAME]\n"
+    "every FILE must be a regular file that can be read\n";
 
 // What a player who edits the file by hand reads first: each command and the exit status.
 constexpr const char* kHelp =
@@ -88,7 +91,8 @@ constexpr const char* kHelp =
     "  --autoexec FILE  --detlog FILE  --aux NAME  --midi NAME\n"
     "\n"
     "Exit status: 0 the shell loads the file without a message; 1 it warns and uses the\n"
-    "defaults; 2 the file cannot be opened, or wrong arguments.\n";
+    "defaults; 2 a FILE cannot be read (missing, or a folder, a device or a pipe rather\n"
+    "than a regular file), or wrong arguments. detect exits with 0 or 2.\n";
 
 int Usage() {
   std::fputs(kUsage, stderr);
@@ -98,6 +102,28 @@ int Usage() {
 void WriteOut(const std::string& bytes) {
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   std::fflush(stdout);
+}
+
+// Every file named in the arguments is looked at before anything runs: a folder, a device or
+// a pipe would be read as an empty file, or without end; a missing one is a mistyped name.
+bool CanRead(const std::string& path) {
+  kz::ReadFailure failure = kz::ReadFailure::kNone;
+  std::FILE* file = kz::OpenForReading(path, &failure);
+  if (file) {
+    std::fclose(file);
+    return true;
+  }
+  if (failure == kz::ReadFailure::kNotRegularFile)
+    std::fprintf(stderr, "voltcfg: \"%s\" is not a regular file\n", path.c_str());
+  else
+    std::fprintf(stderr, "voltcfg: cannot open \"%s\"\n", path.c_str());
+  return false;
+}
+
+bool CanReadAll(const std::vector<std::optional<std::string>>& paths) {
+  for (const std::optional<std::string>& path : paths)
+    if (path && !CanRead(*path)) return false;
+  return true;
 }
 
 // Loads the file as the shell loads its configuration file; false when it cannot be opened.
@@ -112,14 +138,16 @@ int RunWithDetection(const std::string& command, int argc, char** argv) {
   DetectionInputs inputs;
   std::vector<std::string> rest;
   if (!TakeDetectionOptions(argc, argv, inputs, rest)) return Usage();
+  const bool detect = command == "detect";
+  if (rest.size() != (detect ? 0u : 1u)) return Usage();
+  if (!CanReadAll({detect ? std::nullopt : std::optional(rest[0]), inputs.autoexec, inputs.detlog}))
+    return kCannotRun;
   KzBlasterRecord record;
   const bool found = DetectInto(inputs, record);
-  if (command == "detect") {
-    if (!rest.empty()) return Usage();
+  if (detect) {
     WriteOut(DetectionReport(found, record));
     return kLoadsSilently;
   }
-  if (rest.size() != 1) return Usage();
   if (!Load(rest[0])) return kCannotRun;
   WriteOut(FormatConfig());
   return complaints.damagedFile ? kWarns : kLoadsSilently;
@@ -141,7 +169,7 @@ int Run(int argc, char** argv) {
     return RunWithDetection(command, argc - 2, argv + 2);
   if (command != "check" || argc != 3) return Usage();
   const std::string path = argv[2];
-  if (!Load(path)) return kCannotRun;
+  if (!CanRead(path) || !Load(path)) return kCannotRun;
   WriteOut(CheckReport(path, complaints.damagedFile));
   return complaints.damagedFile ? kWarns : kLoadsSilently;
 }

@@ -118,7 +118,7 @@ def detlog(data, aux, midi):
         if state == "dma" and _numbers(line, b"dma"):
             first, second = _numbers(line, b"dma")
             record = dict(INITIAL, address=aux, irq=irq, dma8=first)
-            if midi != aux:
+            if midi not in (aux, -1):  # the card's own port, or no port in the name
                 record["midi"] = midi
             if second is not None:
                 record["dma16"] = second

@@ -271,6 +271,10 @@ class Lexer:
 
 KEY, HEADER, BLANK, OTHER = 0, 1, 7, 8
 
+# The analog scales may be negative (an inverted axis); every other number has no sign.
+SIGNED_SCALES = {b"mouseanalogscale0", b"mouseanalogscale1", b"joystickanalogscale0",
+                 b"joystickanalogscale1", b"joystickanalogscale2", b"joystickanalogscale3"}
+
 
 def pieces(data):
     """(line number, piece) for each line as the shell reads it: CR LF becomes LF, and
@@ -313,6 +317,12 @@ def classify(piece):
         return KEY, token, (HEX, value, b"", b"")
     if vkind == DECNUM:
         return KEY, token, (INT, value, b"", b"")
+    if vkind == ERROR and token.lower() in SIGNED_SCALES:
+        # The error was one byte; a minus right before a number that starts with 1 to 9
+        # makes it negative.
+        sign, digit = lex.buf[lex.i - 1], lex.buf[lex.i]
+        if sign == ord("-") and 49 <= digit <= 57:
+            return KEY, token, (INT, _wrap(-lex.next()[2]), b"", b"")
     return KEY, token, (0, 0, b"", b"")
 
 
