@@ -206,13 +206,13 @@ void ExpectFrame(const Table& table, const DialogTemplate& dialog) {
   EXPECT_EQ(dialog.style & frame.style, frame.style) << std::hex << dialog.style;
   EXPECT_EQ(dialog.style & frame.notStyle, 0u) << std::hex << dialog.style;
   EXPECT_EQ(dialog.exStyle & frame.exStyle, frame.exStyle) << std::hex << dialog.exStyle;
-  if (table.captioned) EXPECT_EQ(tk::Narrow(dialog.caption), table.caption);
+  if (table.captioned) { EXPECT_EQ(tk::Narrow(dialog.caption), table.caption); }
   const std::optional<tk::FontText> font = tk::ParseFontText(table.font);
   ASSERT_TRUE(font.has_value()) << table.font;
   EXPECT_EQ(dialog.pointSize, font->points);
   EXPECT_EQ(tk::Narrow(dialog.typeface), font->face);
   EXPECT_EQ(dialog.weight >= FW_BOLD, font->bold) << dialog.weight;
-  if (font->charSet != DEFAULT_CHARSET) EXPECT_EQ(dialog.charSet, font->charSet);
+  if (font->charSet != DEFAULT_CHARSET) { EXPECT_EQ(dialog.charSet, font->charSet); }
 }
 
 void ExpectKind(const Row& row, const TemplateItem& item) {
@@ -226,7 +226,7 @@ void ExpectKind(const Row& row, const TemplateItem& item) {
     if (quality.sunken && kind.className != "STATIC") kind.exStyle |= WS_EX_CLIENTEDGE;
   }
   EXPECT_EQ(Upper(item.className), kind.className);
-  if (kind.typeMask) EXPECT_EQ(kind.types.count(item.style & kind.typeMask), 1u) << item.style;
+  if (kind.typeMask) { EXPECT_EQ(kind.types.count(item.style & kind.typeMask), 1u) << item.style; }
   EXPECT_EQ(item.style & kind.style, kind.style) << std::hex << "style " << item.style;
   EXPECT_EQ(item.style & kind.notStyle, 0u) << std::hex << "style " << item.style;
   EXPECT_EQ(item.exStyle & kind.exStyle, kind.exStyle) << std::hex << "ex style " << item.exStyle;
@@ -248,7 +248,7 @@ void ExpectPlaced(const Row& row, const tk::Form& live) {
   EXPECT_EQ(at.left, corner.left);
   if (kept == Kept::kCorner) return;
   EXPECT_EQ(at.right - at.left, size.right);
-  if (kept == Kept::kAll) EXPECT_EQ(at.bottom - at.top, size.bottom);
+  if (kept == Kept::kAll) { EXPECT_EQ(at.bottom - at.top, size.bottom); }
 }
 
 void ExpectItem(const Row& row, const DialogTemplate& dialog, const tk::Form* live) {
@@ -262,7 +262,7 @@ void ExpectItem(const Row& row, const DialogTemplate& dialog, const tk::Form* li
     EXPECT_EQ(item->cx, row.cx);
     EXPECT_EQ(item->cy, row.cy);
   }
-  if (row.captioned) EXPECT_EQ(tk::Narrow(item->caption), row.caption);
+  if (row.captioned) { EXPECT_EQ(tk::Narrow(item->caption), row.caption); }
   if (!live) return;
   const tk::Control* control = live->FindControl(row.id);
   ASSERT_NE(control, nullptr);
@@ -286,7 +286,7 @@ void ExpectFormMatches(const wchar_t* templateName, HMODULE shipped, const tk::F
   for (const TemplateItem& item : dialog->items) ids.insert(item.id);
   for (const Row& row : table.rows) tableIds.insert(row.id);
   EXPECT_EQ(ids, tableIds);
-  if (live) EXPECT_EQ(live->name(), table.formName);
+  if (live) { EXPECT_EQ(live->name(), table.formName); }
   for (const Row& row : table.rows) ExpectItem(row, *dialog, live);
 }
 

@@ -251,15 +251,16 @@ TEST_F(JoystickPageTest, EachScaleSliderShowsAndStoresItsOwnAxis) {
   ASSERT_TRUE(
       OpenSetup({WhenOpen(), SelectTab(kJoystickPage), Do([&] {
                    JoystickTab& page = Page();
-                   positions = {page.slider_XScale.Position(), page.slider_YScale.Position()};
-                   labels = {page.label_XScaleValue.Text(), page.label_YScaleValue.Text()};
-                   MoveSlider(page.slider_XScale, 12);
+                   AnalogControls& analog = page.analog;
+                   positions = {analog.slider_XScale.Position(), analog.slider_YScale.Position()};
+                   labels = {analog.label_XScaleValue.Text(), analog.label_YScaleValue.Text()};
+                   MoveSlider(analog.slider_XScale, 12);
                    stored = {Value("JoystickAnalogScale0"), Value("JoystickAnalogScale1")};
-                   MoveSlider(page.slider_YScale, 20);
+                   MoveSlider(analog.slider_YScale, 20);
                    stored.push_back(Value("JoystickAnalogScale0"));
                    stored.push_back(Value("JoystickAnalogScale1"));
-                   labels.push_back(page.label_XScaleValue.Text());
-                   labels.push_back(page.label_YScaleValue.Text());
+                   labels.push_back(analog.label_XScaleValue.Text());
+                   labels.push_back(analog.label_YScaleValue.Text());
                  }),
                  PressKey(VK_ESCAPE)}));
   EXPECT_THAT(positions, ::testing::ElementsAre(8, 40));
