@@ -3,7 +3,6 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
-scripts/build.sh
 # The Windows tests run in prefixes of their own (build/wineprefix-test*), each on its own
 # Xvfb, whatever display the caller has (tests/wine/wine-run).
 end_wine() {
@@ -15,6 +14,16 @@ end_wine() {
   done
 }
 trap end_wine EXIT
+# The template prefix that the test prefixes are copied from boots while the trees build.
+mkdir -p build
+(
+  source tests/wine/wine-env.sh
+  export VOLTRANE_WINEPREFIX=$PWD/build/wineprefix-test.template VOLTRANE_TESTING=1 DISPLAY=
+  voltrane_wine_env
+) >build/template-boot.log 2>&1 &
+booting=$!
+scripts/build.sh
+wait "$booting" || echo "test.sh: the template prefix did not boot beforehand (build/template-boot.log)"
 # One CTest tree over the builds, so that one summary closes the run.
 cat >build/CTestTestfile.cmake <<'CTEST'
 subdirs("native" "win64" "fuzz")
