@@ -36,7 +36,7 @@ wait_shell() {
   wait "$shell_pid" || status=$?
   shell_pid=
 }
-wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show"; }
+wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show${1:+ ($1)}"; }
 # Presses KEY (xdotool) once WHAT (and its item ID, when given; see driver wait-focus) has the
 # focus as Wine sees it. Wine hands a key to the window that it has given the focus, whichever
 # of the program's X windows the key comes to; but with no window manager here the X server

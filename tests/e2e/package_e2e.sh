@@ -18,8 +18,11 @@ end_package() {
   wineserver -k 2>/dev/null || true
 }
 trap end_package EXIT
+# A step that fails without a word of its own is named.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 fail() {
   echo "FAIL: $*" >&2
+  echo "voltrane.sh said: $(cat "$install/said" 2>/dev/null)" >&2
   import -window root -display "$DISPLAY" "$output/failed-package.png" 2>/dev/null || true
   exit 1
 }
@@ -62,7 +65,7 @@ start=$(date +%s)
 start_script "$folder" voltrane.sh
 wait_file "$folder/voltra.cfg"
 echo "first start, the prefix made: $(($(date +%s) - start)) s"
-wait_bar
+wait_bar "first start"
 import -window root -display "$DISPLAY" "$output/package-shell.png"
 grep -q "первый запуск" "$install/said" || fail "the first start did not say it: $(cat "$install/said")"
 [ "$(value "Main Folder")" = "$(winepath -w "$folder")" ] || fail "Main Folder: $(value "Main Folder")"
@@ -84,7 +87,7 @@ start_script / "$install/elsewhere/voltrane" disc
 autorun_pid=$shell_pid shell_pid=
 driver wait-button "Установка" 30000 || fail "the autorun window did not show: $(cat "$install/said")"
 wait_file "$folder/mine.cfg"
-wait_bar
+wait_bar "second start, from the disc"
 for _ in $(seq 100); do kill -0 "$autorun_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$autorun_pid" 2>/dev/null && fail "autorun did not end"
 autorun_pid=
@@ -96,8 +99,9 @@ cmp "$folder/mine.cfg" "$install/defaults.cfg" || fail "mine.cfg is not the defa
 close_shell
 
 grep -qxF "Icon=$folder/voltrane.png" "$folder/voltrane.desktop" || fail "the entry's icon"
-(cd "$install/elsewhere" && gio launch "$folder/voltrane.desktop") || fail "gio launch failed"
-wait_bar
+(cd "$install/elsewhere" && gio launch "$folder/voltrane.desktop") 2>"$install/said" ||
+  fail "gio launch failed"
+wait_bar "start through the desktop entry"
 close_shell
 wineserver -k
 rm -rf "$WINEPREFIX"
