@@ -113,14 +113,6 @@ void JoystickTab::WatchDevice() {
   watch_.Watch(Context().joysticks, device, hwnd() && IsWindowVisible(hwnd()));
 }
 
-INT_PTR JoystickTab::RawMessage(UINT message, WPARAM, LPARAM l, bool& handled) {
-  handled = false;
-  if (message == WM_WINDOWPOSCHANGED &&
-      (reinterpret_cast<const WINDOWPOS*>(l)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
-    WatchDevice();
-  return 0;
-}
-
 // Headings and column 0. The row headings take the width of the widest; column 0 that of its
 // widest text; the activities take the rest.
 void JoystickTab::FillFixedTexts() {

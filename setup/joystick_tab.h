@@ -63,8 +63,7 @@ class JoystickTab : public SetupPage {
 
  private:
   void Register() override;
-  // Sees the page shown and hidden, however the tab control does it.
-  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  void ShownOrHidden(bool) override { WatchDevice(); }
   void BindControls();
   void RegisterDevice();
   void FillFixedTexts();

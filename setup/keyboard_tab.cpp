@@ -148,13 +148,10 @@ void KeyboardTab::StopWaiting() {
 
 // Another page's tab hides this page: the wait ends as F8 ends it, but the grid, hidden with
 // the page, does not take the focus from the page the player went to.
-INT_PTR KeyboardTab::RawMessage(UINT message, WPARAM w, LPARAM, bool& handled) {
-  handled = false;
-  if (message == WM_SHOWWINDOW && !w && waitingForKey_) {
-    StopWaiting();
-    label_IsAssigned.SetText(L"");
-  }
-  return 0;
+void KeyboardTab::ShownOrHidden(bool shown) {
+  if (shown || !waitingForKey_) return;
+  StopWaiting();
+  label_IsAssigned.SetText(L"");
 }
 
 // Only looks: the key goes on to its window whatever the page makes of it. A page out of sight

@@ -51,7 +51,7 @@ class KeyboardTab : public SetupPage {
 
  private:
   void Register() override;
-  INT_PTR RawMessage(UINT message, WPARAM w, LPARAM l, bool& handled) override;
+  void ShownOrHidden(bool shown) override;
   void StopWaiting();
   void RegisterGridHandlers();
   void RegisterButtonHandlers();

@@ -41,9 +41,22 @@ class SetupPage : public tk::Form {
  protected:
   const SetupContext& Context() const { return context_; }
 
+  // The page was shown or hidden (its tab chosen or left), however the form or the tab
+  // control does it; the window's visibility is already the new one.
+  virtual void ShownOrHidden(bool /*shown*/) {}
+
   // Active while the page shows the current tables in its controls.
   tk::Filling filling_;
 
  private:
+  INT_PTR RawMessage(UINT message, WPARAM, LPARAM l, bool& handled) final {
+    handled = false;
+    if (message == WM_WINDOWPOSCHANGED) {
+      const UINT flags = reinterpret_cast<const WINDOWPOS*>(l)->flags;
+      if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) ShownOrHidden((flags & SWP_SHOWWINDOW) != 0);
+    }
+    return 0;
+  }
+
   SetupContext context_;
 };

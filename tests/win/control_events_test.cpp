@@ -267,6 +267,7 @@ TEST(ControlEventsTest, KeyObserversEachSeeAKeyOnceAndLeaveItToTheControl) {
 // Handlers that ran after the form they reach had begun to go.
 struct Afterlife {
   bool formGone = false;
+  int calls = 0;
   std::vector<std::string> late;
 };
 
@@ -281,6 +282,7 @@ class MortalForm : public tk::Form {
 
   std::function<bool()> Handler(const char* what) {
     return [&afterlife = marker_.afterlife, what] {
+      ++afterlife.calls;
       if (afterlife.formGone) afterlife.late.push_back(what);
       return false;
     };
@@ -309,7 +311,7 @@ TEST(FormLifetimeTest, AFormGoingWithItsWindowOpenRunsNoHandlerOnWhatIsGone) {
   form->Bind(grid_Probe, 106, "grid_Probe");
   grid_Probe.On<tk::Event::Destroy>(form->Handler("probe destroy"));
   form->timer.Start(10);
-  wt::PumpFor(50);
+  ASSERT_TRUE(wt::PumpUntil([&] { return afterlife.calls > 0; }));  // the timer has ticked
   const HWND window = form->hwnd();
   form.reset();
   EXPECT_FALSE(IsWindow(window));
