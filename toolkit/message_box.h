@@ -24,11 +24,4 @@ MessageBoxHook SetMessageBoxHook(MessageBoxHook hook);
 
 int ShowMessageBox(const MessageBoxRequest& request);
 
-// What the thread does while a real box is up, for a hook that answers as a player would,
-// some time after the box appeared: for `ms` it takes the thread's messages from the queue
-// and dispatches them, so timers fire, posted messages arrive and key observers see keys.
-// A WM_QUIT ends it early and stays in the queue for the loop outside, as it does for a box.
-// A hook that answers without it answers at once, with no message handled meanwhile.
-void RunMessageBoxLoop(DWORD ms);
-
 }  // namespace tk

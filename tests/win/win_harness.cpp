@@ -136,10 +136,34 @@ bool RedirectedFiles::PathExists(const std::string& path) const {
   return tk::PathExists(tk::Widen(path));
 }
 
+namespace {
+// What the thread does while a real box is up, for a recorder that answers as a player would,
+// some time after the box appeared: for `ms` it takes the thread's messages from the queue and
+// dispatches them, so timers fire, posted messages arrive and key observers see keys. A box's
+// own loop knows no form of ours: it translates and dispatches, nothing more. A WM_QUIT ends it
+// early and stays in the queue for the loop outside, as it does for a box. Without a hold the
+// recorder answers at once, with no message handled meanwhile.
+void RunLikeAMessageBox(DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (DWORD elapsed = 0; elapsed < ms; elapsed = GetTickCount() - start) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(int(msg.wParam));
+        return;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
+  }
+}
+}  // namespace
+
 MessageBoxRecorder::MessageBoxRecorder(int answer, DWORD holdMs) : answer(answer), holdMs(holdMs) {
   tk::SetMessageBoxHook([this](const tk::MessageBoxRequest& request) {
     shown.push_back(request);
-    if (this->holdMs > 0) tk::RunMessageBoxLoop(this->holdMs);
+    if (this->holdMs > 0) RunLikeAMessageBox(this->holdMs);
     return this->answer;
   });
 }
