@@ -5,9 +5,12 @@ can run as it is unpacked, beside a desktop entry with the program's icon.
 
     package_test.py ZIP README_SOURCE
 """
+import os
 import pathlib
 import struct
+import subprocess
 import sys
+import tempfile
 import unittest
 import zipfile
 import zlib
@@ -87,6 +90,27 @@ class PackageTest(unittest.TestCase):
             chunks[kind], at = body, at + 12 + size
         self.assertEqual(chunks[b"IHDR"], struct.pack(">IIBBBBB", 64, 64, 8, 6, 0, 0, 0))
         self.assertEqual(len(zlib.decompress(chunks[b"IDAT"])), 64 * (1 + 64 * 4))
+
+
+class StartScriptTest(unittest.TestCase):
+    def test_a_failed_registration_shows_what_reg_said_and_starts_nothing(self):
+        # A stand-in wine: register.cmd's run prints reg's complaint and fails; any other run
+        # (a start of the shell) is logged.
+        with tempfile.TemporaryDirectory() as root:
+            with zipfile.ZipFile(ZIP) as archive:
+                archive.extractall(root, ["Voltrane/voltrane.sh", "Voltrane/setupshell.exe"])
+            fake = pathlib.Path(root, "wine")
+            fake.write_text('#!/bin/sh\n[ "$*" != "cmd /c register.cmd" ] || '
+                            '{ printf "reg: Access is denied.\\r\\n"; exit 1; }\n'
+                            'echo "$*" >"$WINEPREFIX/started"\n')
+            fake.chmod(0o755)
+            os.makedirs(f"{root}/prefix/drive_c")
+            run = subprocess.run(["sh", f"{root}/Voltrane/voltrane.sh"], capture_output=True,
+                                 text=True, env=dict(os.environ, PATH=f"{root}:/usr/bin:/bin",
+                                                     WINEPREFIX=f"{root}/prefix"))
+            self.assertEqual((run.returncode, run.stderr, os.listdir(f"{root}/prefix")), (
+                1, "Voltrane: register.cmd не записал реестр / register.cmd failed (1)\n"
+                "reg: Access is denied.\n", ["drive_c"]))
 
 
 class WindowsTextTest(unittest.TestCase):

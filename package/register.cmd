@@ -7,11 +7,11 @@ setlocal
 set "KEY=HKCU\SOFTWARE\Kestrelwood\Voltrane"
 set "FOLDER=%~dp0"
 set "FOLDER=%FOLDER:~0,-1%"
-reg add "%KEY%" /v "Main Folder" /t REG_SZ /d "%FOLDER%" /f >nul
+reg add "%KEY%" /v "Main Folder" /t REG_SZ /d "%FOLDER%" /f
 if errorlevel 1 goto failed
 reg query "%KEY%" /v "Cfg Name" >nul 2>&1
 if not errorlevel 1 goto registered
-reg add "%KEY%" /v "Cfg Name" /t REG_SZ /d "voltra.cfg" /f >nul
+reg add "%KEY%" /v "Cfg Name" /t REG_SZ /d "voltra.cfg" /f
 if errorlevel 1 goto failed
 :registered
 echo Voltrane is registered in "%FOLDER%".

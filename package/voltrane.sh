@@ -77,12 +77,14 @@ update_desktop_entry() {
 }
 update_desktop_entry
 
-# register.cmd takes its own folder from the path it was started by, so it runs from here. Its
-# words come in the console's code page and say nothing that the line below does not; Wine's
-# own complaints (on standard error) pass.
+# register.cmd takes its own folder from the path it was started by, so it runs from here. What
+# it prints (reg's own words on a failure among them, in the console's code page) is shown only
+# when it fails; Wine's own complaints (on standard error) pass.
 cd -- "$here" || exit 1
-if ! wine cmd /c register.cmd >/dev/null; then
-  echo "Voltrane: register.cmd не записал реестр / register.cmd failed" >&2
+registered=$(wine cmd /c register.cmd) && status=0 || status=$?
+if [ "$status" != 0 ]; then
+  echo "Voltrane: register.cmd не записал реестр / register.cmd failed ($status)" >&2
+  printf '%s\n' "$registered" | tr -d '\r' >&2
   exit 1
 fi
 exec wine "$program"

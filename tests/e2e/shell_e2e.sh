@@ -152,13 +152,16 @@ case "$scenario" in
     [ "$status" = 0 ] || fail "exit code $status"
     ;;
   keyboard-page-keys)
-    # A player without a mouse: Setup, two pages on to "Клавиатура", Tab into the grid,
-    # Enter on key 1 of "Вперед", Q as the new key, Esc, and Enter on Yes of the question.
+    # A player without a mouse: on the bar, Right twice from "Игра" and Enter on "Настройка";
+    # two pages on to "Клавиатура", Tab into the grid, Enter on key 1 of "Вперед", Q as the new
+    # key, Esc, and Enter on Yes of the question; back on the bar, Right and Enter on "Выход".
     # Each key goes once the window that should take it has the focus.
     register
     start_shell
     wait_bar
-    driver click "Настройка"
+    press_key Right "Выход" 101
+    press_key Right "Выход" 102
+    press_key Return "Выход" 103
     for page in 1 2; do
       press_key ctrl+Tab setup 101
       driver wait-setup-page $page >/dev/null || fail "Ctrl+Tab did not bring page $page"
@@ -184,7 +187,9 @@ case "$scenario" in
     press_key Escape page 101
     press_key Return message-box 6
     driver no-setup 10000 || fail "the setup dialog stayed"
-    driver click "Выход"
+    press_key Right "Выход" 103
+    press_key Return "Выход" 104
+    driver no-button "Игра" || fail "Enter on Выход did not close the shell"
     wait_shell
     grep -q '^Move_Forward = "Q" "Kpad8"'$'\r''\?$' "$install/voltra.cfg" ||
       fail "Move_Forward: $(grep Move_Forward "$install/voltra.cfg")"
