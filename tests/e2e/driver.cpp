@@ -34,7 +34,8 @@
 //   driver no-setup [TIMEOUT]            waits until the setup dialog is gone
 //   driver wait-focus WHAT [ID [TIMEOUT]] waits until WHAT is the foreground window and, with
 //                                        an ID other than 0, its item of that number has the
-//                                        keyboard focus
+//                                        keyboard focus; when no window is the foreground, it
+//                                        activates WHAT, as a window manager would
 //   driver wait-painted WHAT [TIMEOUT]   waits until WHAT and its children are painted
 //   driver x-windows WHAT                the X windows that Wine shows the top windows of
 //                                        WHAT's program in, WHAT's own first
@@ -282,10 +283,26 @@ HWND FocusedWindow() {
   return info.hwndFocus;
 }
 
+// Without a window manager, Wine hands the foreground to the desktop when the X focus falls
+// back to the root window: a closing window had it, and Wine's request to give it on came
+// second. A window manager would give the focus to a window again; so does this, to WHAT once
+// it can take it, and only when no window at all has the foreground.
+void ActivateIfNoneIs(HWND window) {
+  static DWORD last = 0;
+  HWND foreground = GetForegroundWindow();
+  if (foreground && foreground != GetDesktopWindow()) return;
+  if (!IsWindowVisible(window) || !IsWindowEnabled(window) || GetTickCount() - last < 500) return;
+  last = GetTickCount();
+  std::fprintf(stderr, "no window had the foreground: %s activated\n",
+               Utf8(ClassOf(window)).c_str());
+  SetForegroundWindow(window);
+}
+
 int WaitFocusCommand(const std::wstring& what, int id, DWORD timeout) {
   const bool reached = WaitFor(
       [&] {
         HWND window = FindNamedWindow(what), focus = FocusedWindow();
+        if (window) ActivateIfNoneIs(what == L"page" ? FindSetup() : window);
         if (!window || GetForegroundWindow() != (what == L"page" ? FindSetup() : window))
           return false;
         return id == 0 || (focus && GetParent(focus) == window && GetDlgCtrlID(focus) == id);
@@ -293,8 +310,9 @@ int WaitFocusCommand(const std::wstring& what, int id, DWORD timeout) {
       timeout);
   if (!reached) {
     HWND focus = FocusedWindow();
-    std::fprintf(stderr, "the focus is on %s %d in %s\n", Utf8(ClassOf(focus)).c_str(),
-                 focus ? GetDlgCtrlID(focus) : 0, Utf8(ClassOf(GetForegroundWindow())).c_str());
+    std::fprintf(stderr, "the focus is on %s %d in %s \"%s\"\n", Utf8(ClassOf(focus)).c_str(),
+                 focus ? GetDlgCtrlID(focus) : 0, Utf8(ClassOf(GetForegroundWindow())).c_str(),
+                 Utf8(TextOf(GetForegroundWindow())).c_str());
   }
   return reached ? 0 : 1;
 }
