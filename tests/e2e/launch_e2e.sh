@@ -195,6 +195,7 @@ case "$scenario" in
     [ "$(driver wait-page 103)" = "Pentium II|1|1" ] || fail "800 x 600 is not checked: $(driver wait-page 103)"
     import -window root -display "$DISPLAY" "$output/cyrillic-setup.png"
     press_key Escape setup 101
+    driver no-setup 10000 || fail "Esc did not close the setup dialog"
     driver no-message-box 1500 || fail "a message box after an unchanged load"
     # Clean-up and launch: only the other configuration of the folder itself goes.
     printf '[Setup]\r\n' >"$install/other.cfg"
