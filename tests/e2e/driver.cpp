@@ -302,9 +302,10 @@ int WaitFocusCommand(const std::wstring& what, int id, DWORD timeout) {
   const bool reached = WaitFor(
       [&] {
         HWND window = FindNamedWindow(what), focus = FocusedWindow();
-        if (window) ActivateIfNoneIs(what == L"page" ? FindSetup() : window);
-        if (!window || GetForegroundWindow() != (what == L"page" ? FindSetup() : window))
-          return false;
+        if (!window) return false;
+        HWND top = what == L"page" ? FindSetup() : window;
+        ActivateIfNoneIs(top);
+        if (GetForegroundWindow() != top) return false;
         return id == 0 || (focus && GetParent(focus) == window && GetDlgCtrlID(focus) == id);
       },
       timeout);

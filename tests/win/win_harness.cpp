@@ -1,6 +1,7 @@
 #include "win_harness.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "toolkit/form.h"
 #include "toolkit/paths.h"
@@ -30,21 +31,28 @@ void DeleteTree(const std::wstring& folder) {
   }
   RemoveDirectoryW(folder.c_str());
 }
+
+// Dispatches what the thread has queued, through the forms' key handling when `viaForms` (as
+// the application's loop does; a message box's loop knows no form of ours). A WM_QUIT stops
+// it: its code is returned, and what came after it stays queued.
+std::optional<int> DispatchQueued(bool viaForms) {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) return int(msg.wParam);
+    if (viaForms && tk::Form::PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return std::nullopt;
+}
 }  // namespace
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        quitPosted = true;
-        quitCode = int(msg.wParam);
-        continue;
-      }
-      if (tk::Form::PreTranslate(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+    while (const std::optional<int> code = DispatchQueued(true)) {
+      quitPosted = true;
+      quitCode = *code;
     }
     if (done()) return true;
     if (GetTickCount() - start > timeoutMs) return false;
@@ -146,15 +154,7 @@ namespace {
 void RunLikeAMessageBox(DWORD ms) {
   const DWORD start = GetTickCount();
   for (DWORD elapsed = 0; elapsed < ms; elapsed = GetTickCount() - start) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(int(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    if (const std::optional<int> code = DispatchQueued(false)) return PostQuitMessage(*code);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
   }
 }
