@@ -63,12 +63,13 @@ voltrane_test_prefix() {
 
 # Keeps the prefix for this shell until it ends: another test that wants it waits. A child
 # holds the lock, and lets go when this shell is gone, however it ends; no Wine process
-# inherits the lock.
+# inherits the lock. The child looks for the shell every 50 ms: at tail's default of a second,
+# each program run in the prefix left the next one waiting for up to a second.
 voltrane_hold_prefix() {
   local ready
   ready=$(mktemp -u)
   mkfifo "$ready"
-  (flock 8 && echo held >"$ready" && exec tail --pid=$$ -f /dev/null) \
+  (flock 8 && echo held >"$ready" && exec tail -s 0.05 --pid=$$ -f /dev/null) \
     8>"$WINEPREFIX.busy" </dev/null >/dev/null 2>&1 &
   read -r _ <"$ready"
   rm -f "$ready"
