@@ -67,8 +67,7 @@ class LongSessionTest : public SetupTest {
                     wt::SolidBitmap(kHelpPictureWidth, kHelpPictureHeight, RGB(page * 30, 90, 0)));
     std::wstring folder = install.path();
     folder.pop_back();
-    RegSetKeyValueW(HKEY_CURRENT_USER, kKeyPath, L"Main Folder", REG_SZ, folder.c_str(),
-                    DWORD((folder.size() + 1) * sizeof(wchar_t)));
+    wt::WriteInstallValue(L"Main Folder", folder);
     SetEnvironmentVariableW(L"VOLTRA_LOG", install.Join(L"game.log").c_str());
     SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"30");  // ended by Esc long before
   }

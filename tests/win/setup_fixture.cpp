@@ -13,22 +13,6 @@ namespace {
 ModalScript* activeScript = nullptr;
 const wchar_t* const kKeyPath = L"SOFTWARE\\Kestrelwood\\Voltrane";
 
-tk::KeyHandle CreateInstallKey() {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                  nullptr);
-  return tk::KeyHandle(key);
-}
-
-std::optional<std::wstring> ReadCfgNameValue() {
-  wchar_t data[512] = {};
-  DWORD size = sizeof data;
-  if (RegGetValueW(HKEY_CURRENT_USER, kKeyPath, L"Cfg Name", RRF_RT_REG_SZ, nullptr, data, &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  return std::wstring(data);
-}
-
 }  // namespace
 
 ModalScript::ModalScript(std::vector<ModalStep> steps, HWND* closeOnTimeout, DWORD limitMs)
@@ -64,7 +48,7 @@ void ModalScript::Tick() {
 
 void SetupTest::SetUp() {
   ShellTest::SetUp();
-  savedCfgName_ = ReadCfgNameValue();
+  savedCfgName_ = RegistryCfgName();
   SetRegistryCfgName(kCfgName);
   for (int i = 1; i <= 4; ++i) {
     const std::wstring name = L"KzR\\g_spd" + std::to_wstring(i) + L".ico";
@@ -197,12 +181,12 @@ ModalStep SetupTest::SelectTab(int index) {
   };
 }
 
-std::optional<std::wstring> SetupTest::RegistryCfgName() const { return ReadCfgNameValue(); }
+std::optional<std::wstring> SetupTest::RegistryCfgName() const {
+  return wt::ReadInstallValue(L"Cfg Name");
+}
 
 void SetupTest::SetRegistryCfgName(const std::wstring& name) const {
-  tk::KeyHandle key = CreateInstallKey();
-  RegSetValueExW(key.get(), L"Cfg Name", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
-                 DWORD((name.size() + 1) * sizeof(wchar_t)));
+  wt::WriteInstallValue(L"Cfg Name", name);
 }
 
 std::vector<DWORD> IconPixels(HICON icon) {

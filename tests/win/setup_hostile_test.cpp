@@ -18,43 +18,21 @@ using ::testing::HasSubstr;
 
 namespace {
 
-const wchar_t* const kKeyPath = L"SOFTWARE\\Kestrelwood\\Voltrane";
 const wchar_t* const kDamaged =
     L"Файл конфигурации устарел или испорчен. Будет установлена конфигурация по умолчанию.";
-
-// Any length: the fixture's own reader stops at 512 characters.
-std::optional<std::wstring> ReadValue(const wchar_t* name) {
-  DWORD bytes = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, kKeyPath, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes))
-    return std::nullopt;
-  std::wstring data(bytes / sizeof(wchar_t), L'\0');
-  if (RegGetValueW(HKEY_CURRENT_USER, kKeyPath, name, RRF_RT_REG_SZ, nullptr, data.data(), &bytes))
-    return std::nullopt;
-  data.resize(wcslen(data.c_str()));
-  return data;
-}
-
-void WriteValue(const wchar_t* name, const std::wstring& data) {
-  HKEY key = nullptr;
-  RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                  nullptr);
-  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                 DWORD((data.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-}
 
 // The shell with its real start-up check, and the Main Folder restored afterwards.
 class HostileSetupTest : public SetupTest {
  protected:
   void SetUp() override {
     SetupTest::SetUp();
-    savedFolder_ = ReadValue(L"Main Folder");
-    WriteValue(L"Main Folder", Folder());
+    savedFolder_ = wt::ReadInstallValue(L"Main Folder");
+    wt::WriteInstallValue(L"Main Folder", Folder());
     actions.checkStartupConfig = [] { CheckStartupConfig(); };
   }
   void TearDown() override {
     SetupTest::TearDown();
-    if (savedFolder_) WriteValue(L"Main Folder", *savedFolder_);
+    if (savedFolder_) wt::WriteInstallValue(L"Main Folder", *savedFolder_);
   }
   std::wstring Folder() const {
     std::wstring folder = install.path();
@@ -121,13 +99,13 @@ TEST_F(HostileSetupTest, NamesOfThirtyTwoThousandCharactersStartOpenAndLaunchLos
   // the missing sound card, hence the question; No keeps everything as it was.
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, kQuestion);
-  EXPECT_EQ(ReadValue(L"Cfg Name"), hugeName);  // the player's value, untouched
+  EXPECT_EQ(wt::ReadInstallValue(L"Cfg Name"), hugeName);  // the player's value, untouched
   EXPECT_TRUE(install.Exists(kCfgName));
   EXPECT_TRUE(install.Exists(L"other.cfg"));
 
   // A huge Main Folder names no folder: the check and the clean-up find nothing to do.
   SetRegistryCfgName(L"fresh.cfg");
-  WriteValue(L"Main Folder", L"C:\\" + std::wstring(32765, L'f'));
+  wt::WriteInstallValue(L"Main Folder", L"C:\\" + std::wstring(32765, L'f'));
   EXPECT_FALSE(CheckStartupConfig());
   RemoveOtherConfigurations();
   EXPECT_TRUE(install.Exists(L"other.cfg"));
@@ -142,7 +120,7 @@ TEST_F(HostileSetupTest, ACfgNameWithAFolderPartAWildcardOrADeviceIsNeverUsed) {
   install.MakeFolder(L"game\\sub");
   install.Write(L"game\\a.cfg", "[Setup]\r\n");
   install.Write(L"game\\sub\\in.cfg", "[Setup]\r\n");
-  WriteValue(L"Main Folder", install.Join(L"game"));
+  wt::WriteInstallValue(L"Main Folder", install.Join(L"game"));
   for (const wchar_t* name : {L"..\\up.cfg", L"../up.cfg", L"sub\\in.cfg", L"C:up.cfg", L"*.cfg",
                               L"CON", L"NUL", L"nul.cfg", L"COM1.cfg", L"a.cfg."}) {
     SetRegistryCfgName(name);

@@ -223,14 +223,9 @@ class InstallKeyTest : public ::testing::Test {
     HKEY key;
     RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                     nullptr);
-    tk::KeyHandle owned(key);
-    if (savedName)
-      RegSetValueExW(key, L"Cfg Name", 0, REG_SZ, reinterpret_cast<const BYTE*>(savedName->c_str()),
-                     DWORD((savedName->size() + 1) * 2));
-    if (savedFolder)
-      RegSetValueExW(key, L"Main Folder", 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(savedFolder->c_str()),
-                     DWORD((savedFolder->size() + 1) * 2));
+    RegCloseKey(key);
+    if (savedName) wt::WriteInstallValue(L"Cfg Name", *savedName);
+    if (savedFolder) wt::WriteInstallValue(L"Main Folder", *savedFolder);
   }
   bool KeyExists() const { return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ)); }
 };
@@ -246,14 +241,7 @@ TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
 }
 
 TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                            &key, nullptr),
-            ERROR_SUCCESS);
-  tk::KeyHandle owned(key);
-  const std::wstring folder = L"C:\\Игры\\Вольтран";
-  RegSetValueExW(key, L"Main Folder", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                 DWORD((folder.size() + 1) * 2));
+  wt::WriteInstallValue(L"Main Folder", L"C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Main Folder"), "C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Cfg Name"), "");
   StoreCfgName("игрок.cfg");

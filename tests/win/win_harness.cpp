@@ -189,6 +189,27 @@ SoundRecorder::~SoundRecorder() { tk::SetSoundObserver(nullptr); }
 
 std::string Utf8(const std::wstring& text) { return tk::Narrow(text); }
 
+namespace {
+const wchar_t* const kInstallKey = L"SOFTWARE\\Kestrelwood\\Voltrane";
+}
+
+std::optional<std::wstring> ReadInstallValue(const wchar_t* name) {
+  DWORD bytes = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, kInstallKey, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes))
+    return std::nullopt;
+  std::wstring data(bytes / sizeof(wchar_t), L'\0');
+  if (RegGetValueW(HKEY_CURRENT_USER, kInstallKey, name, RRF_RT_REG_SZ, nullptr, data.data(),
+                   &bytes))
+    return std::nullopt;
+  data.resize(wcslen(data.c_str()));
+  return data;
+}
+
+void WriteInstallValue(const wchar_t* name, const std::wstring& data) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, kInstallKey, name, REG_SZ, data.c_str(),
+                  DWORD((data.size() + 1) * sizeof(wchar_t)));
+}
+
 std::string SolidBitmap(int width, int height, COLORREF colour, int alpha) {
   const int pixel = alpha < 0 ? 3 : 4;
   const int row = (width * pixel + 3) & ~3;

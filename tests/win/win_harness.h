@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,11 @@ class SoundRecorder {
 };
 
 std::string Utf8(const std::wstring& text);
+
+// A value of the installation's key under HKEY_CURRENT_USER, of any length; nullopt when the
+// value (or the key) is not there. Writing creates the key.
+std::optional<std::wstring> ReadInstallValue(const wchar_t* name);
+void WriteInstallValue(const wchar_t* name, const std::wstring& data);
 
 // A 24-bit ".bmp" of one colour; given an alpha, a 32-bit one with that alpha in every pixel.
 std::string SolidBitmap(int width, int height, COLORREF colour, int alpha = -1);
