@@ -3,7 +3,6 @@ line of autoexec.bat, else the ports in the two device names looked up in detlog
 Sound Setup defaults a found card makes. compare_voltcfg.py checks "voltcfg detect" and
 "voltcfg normalize" with the detection's options against it."""
 
-import copy
 import re
 
 import voltcfg_oracle as oracle
@@ -140,7 +139,7 @@ def detect(autoexec, log, aux, midi):
 
 
 def defaults_after(found, record):
-    tables = copy.deepcopy(oracle.DEFAULTS)
+    tables = oracle.copy_tables(oracle.DEFAULTS)
     if not found:
         return tables
     entries = {e["name"]: e for e in oracle.find_section(tables, b"Sound Setup")[1]}
