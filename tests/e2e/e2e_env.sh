@@ -6,6 +6,7 @@ export VOLTRANE_TESTING=1
 export DISPLAY=${VOLTRANE_DISPLAY:-}
 voltrane_wine_env
 voltrane_hold_prefix
+voltrane_keep_session
 
 key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
 install=$(mktemp -d)

@@ -133,10 +133,13 @@ class LongSessionTest : public SetupTest {
     const size_t starts = GameStarts();
     bar.pictbttn_Game.Click();
     HWND game = nullptr;
-    if (!wt::PumpUntil([&] { return GameStarts() > starts; }, 20000) ||
+    const bool logged = wt::PumpUntil([&] { return GameStarts() > starts; }, 20000);
+    if (!logged ||
         !wt::PumpUntil([&] { return (game = FindWindowW(L"VoltraneStandInGame", nullptr)); },
                        20000)) {
-      ADD_FAILURE() << "the game did not start";
+      ADD_FAILURE() << "the game did not start: " << (logged ? "no window" : "no start logged")
+                    << " in 20 s; the shell " << (bar.IsBusy() ? "still waits for it" : "is back")
+                    << ", " << boxes.shown.size() << " message boxes so far";
       return false;
     }
     PostMessageW(game, WM_KEYDOWN, VK_ESCAPE, 1);
