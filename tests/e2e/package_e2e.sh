@@ -18,8 +18,6 @@ end_package() {
   wineserver -k 2>/dev/null || true
 }
 trap end_package EXIT
-# A step that fails without a word of its own is named.
-trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 fail() {
   echo "FAIL: $*" >&2
   echo "voltrane.sh said: $(cat "$install/said" 2>/dev/null)" >&2
