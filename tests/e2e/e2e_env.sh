@@ -6,7 +6,6 @@ export VOLTRANE_TESTING=1
 export DISPLAY=${VOLTRANE_DISPLAY:-}
 voltrane_wine_env
 voltrane_hold_prefix
-voltrane_keep_session
 # A step that ends a scenario without a word of its own (set -e) is named, with its status,
 # in the scenario's functions too.
 set -o errtrace

@@ -75,15 +75,6 @@ voltrane_hold_prefix() {
   rm -f "$ready"
 }
 
-# Keeps the prefix's Wine session (its server and system processes) for 30 s after the last
-# program ends. Left to itself, Wine shuts them down about a second after the last program ends,
-# and the next program starts them again: 1.5 to 3 s of both processors each time, which tests
-# that run one program after another met again and again. A server that runs already is kept
-# as it is (a second one cannot start). Not for a template: its copies are made of its files.
-voltrane_keep_session() {
-  wineserver -p30 </dev/null >/dev/null 2>&1 || true
-}
-
 # Makes this prefix a copy of a ready one (set up first when it is not): much quicker than
 # booting it. The Windows system folder, which nothing writes, is shared by hard links.
 voltrane_copy_prefix() {
