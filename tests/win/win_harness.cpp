@@ -5,6 +5,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/paths.h"
+#include "toolkit/registry.h"
 #include "toolkit/text.h"
 
 namespace wt {
@@ -194,15 +195,7 @@ const wchar_t* const kInstallKey = L"SOFTWARE\\Kestrelwood\\Voltrane";
 }
 
 std::optional<std::wstring> ReadInstallValue(const wchar_t* name) {
-  DWORD bytes = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, kInstallKey, name, RRF_RT_REG_SZ, nullptr, nullptr, &bytes))
-    return std::nullopt;
-  std::wstring data(bytes / sizeof(wchar_t), L'\0');
-  if (RegGetValueW(HKEY_CURRENT_USER, kInstallKey, name, RRF_RT_REG_SZ, nullptr, data.data(),
-                   &bytes))
-    return std::nullopt;
-  data.resize(wcslen(data.c_str()));
-  return data;
+  return tk::RegistryKey::Open(HKEY_CURRENT_USER, kInstallKey, KEY_READ).ReadString(name);
 }
 
 void WriteInstallValue(const wchar_t* name, const std::wstring& data) {
