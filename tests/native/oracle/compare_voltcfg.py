@@ -10,6 +10,7 @@ import argparse
 import concurrent.futures
 import os
 import random
+import shutil
 import subprocess
 import sys
 
@@ -158,10 +159,69 @@ def corpus(count, seed=1251):
     return files[:count]
 
 
+# Under Wine each program start outside a running session costs the session's own start, a
+# second or two of both processors. So the commands are first collected (a run of the
+# comparisons that only records them), then run one after another by one cmd.exe, in one session;
+# the comparisons then take their results from there, each once, so that a retry runs anew.
+recording = None
+batched = {}
+
+
+def execute(command, timeout):
+    """(exit status, output, error output) of a command line, or None while recording."""
+    key = tuple(command)
+    if recording is not None:
+        if key not in recording:
+            recording.append(key)
+        return None
+    if key in batched:
+        return batched.pop(key)
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                            timeout=timeout)
+    return result.returncode, result.stdout, result.stderr
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def run_batch(runner, workdir, commands):
+    """Runs the recorded command lines in one cmd.exe under the runner. A line that cmd could
+    read otherwise than it stands (not ASCII, a percent sign or a quote) is left to run alone."""
+    folder = os.path.join(workdir, "batch")
+    shutil.rmtree(folder, ignore_errors=True)  # nothing of an earlier run is taken for this one
+    os.makedirs(folder)
+    lines = ["@echo off"]
+    taken = []
+    for number, command in enumerate(commands):
+        words = command[len(runner):]
+        if not all(word.isascii() and "%" not in word and '"' not in word for word in words):
+            continue
+        result = windows_path(os.path.join(folder, "%d" % number))
+        quoted = ['"%s"' % windows_path(words[0])] + ['"%s"' % word for word in words[1:]]
+        lines.append('%s >"%s.out" 2>"%s.err"' % (" ".join(quoted), result, result))
+        lines.append('>"%s.rc" echo %%errorlevel%%' % result)
+        taken.append(number)
+    script = os.path.join(folder, "batch.cmd")
+    with open(script, "wb") as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+    try:
+        subprocess.run(runner + ["cmd", "/c", windows_path(script)], stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=900)
+    except subprocess.TimeoutExpired:
+        pass  # what did not finish runs alone
+    for number in taken:
+        base = os.path.join(folder, "%d." % number)
+        try:
+            status, out, err = (open(base + name, "rb").read() for name in ("rc", "out", "err"))
+            batched[tuple(commands[number])] = (int(status), out, err)
+        except (OSError, ValueError):
+            continue
+
+
 def run(runner, voltcfg, args):
-    result = subprocess.run(runner + [voltcfg] + args, stdout=subprocess.PIPE,
-                            stderr=subprocess.PIPE, timeout=120)
-    return result.returncode, result.stdout
+    result = execute(runner + [voltcfg] + args, 120)
+    return (-1, b"") if result is None else result[:2]  # while recording: no status
 
 
 def compare(runner, voltcfg, path, data):
@@ -274,10 +334,10 @@ def compare_refusals(runner, voltcfg, workdir):
 
     def refused(args, path):
         try:
-            result = subprocess.run(runner + [voltcfg] + args, capture_output=True, timeout=30)
+            result = execute(runner + [voltcfg] + args, 30)
         except subprocess.TimeoutExpired:
             return False  # still reading
-        return (result.returncode, result.stdout) == (2, b"") and path.encode() in result.stderr
+        return result is not None and result[:2] == (2, b"") and path.encode() in result[2]
 
     failures = []
     for path in paths:
@@ -289,15 +349,8 @@ def compare_refusals(runner, voltcfg, workdir):
     return failures
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--voltcfg", required=True)
-    parser.add_argument("--count", type=int, default=3000)
-    parser.add_argument("--workdir", required=True)
-    parser.add_argument("--runner", nargs="*", default=[])
-    args = parser.parse_args()
-    os.makedirs(args.workdir, exist_ok=True)
-
+def compare_all(args):
+    """The failures, the detection cases and the corpus files."""
     failures = []
     got = run(args.runner, args.voltcfg, ["defaults"])
     if got != (0, oracle.save(oracle.DEFAULTS)):
@@ -307,7 +360,6 @@ def main():
         got = run(args.runner, args.voltcfg, bad)
         if got != (2, b""):
             failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
-
     for bad in (["detect", "x"], ["detect", "--aux"], ["normalize", "--midi", "m"],
                 ["detect", "--bogus", "x"]):
         got = run(args.runner, args.voltcfg, bad)
@@ -320,8 +372,6 @@ def main():
                                                             args.workdir, *job),
                               enumerate(detections)):
             failures.extend(found)
-    found = sum(detect_oracle.detect(*case)[0] for case in detections)
-    print("%d detections, %d of them found a card" % (len(detections), found))
 
     files = corpus(args.count)
     paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
@@ -332,6 +382,31 @@ def main():
         for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
                               zip(paths, files)):
             failures.extend(found)
+    return failures, detections, files
+
+
+def main():
+    global recording
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--voltcfg", required=True)
+    parser.add_argument("--count", type=int, default=3000)
+    parser.add_argument("--workdir", required=True)
+    parser.add_argument("--runner", nargs="*", default=[])
+    args = parser.parse_args()
+    os.makedirs(args.workdir, exist_ok=True)
+
+    if args.runner:
+        recording = []
+        compare_all(args)
+        commands, recording = recording, None
+        run_batch(args.runner, args.workdir, [list(command) for command in commands])
+        ran = len(batched)
+    failures, detections, files = compare_all(args)
+    if args.runner:
+        print("%d command lines, %d of them run in one session; %d of those results unused" % (
+            len(commands), ran, len(batched)))
+    found = sum(detect_oracle.detect(*case)[0] for case in detections)
+    print("%d detections, %d of them found a card" % (len(detections), found))
     warned = sum(oracle.load(d)[1] for d in files)
     print("%d files, %d of them warned about, %d mismatches" % (len(files), warned, len(failures)))
     for failure in failures[:40]:
