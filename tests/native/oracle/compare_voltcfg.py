@@ -171,8 +171,7 @@ def execute(command, timeout):
     """(exit status, output, error output) of a command line, or None while recording."""
     key = tuple(command)
     if recording is not None:
-        if key not in recording:
-            recording.append(key)
+        recording[key] = None
         return None
     if key in batched:
         return batched.pop(key)
@@ -214,14 +213,19 @@ def run_batch(runner, workdir, commands):
         base = os.path.join(folder, "%d." % number)
         try:
             status, out, err = (open(base + name, "rb").read() for name in ("rc", "out", "err"))
-            batched[tuple(commands[number])] = (int(status), out, err)
+            batched[commands[number]] = (int(status), out, err)
         except (OSError, ValueError):
             continue
 
 
-def run(runner, voltcfg, args):
+def run(runner, voltcfg, args, want=None):
+    """(exit status, output). Under Wine, a result other than want is taken again once: Wine now
+    and then fails to start a program, and voltcfg itself is deterministic."""
     result = execute(runner + [voltcfg] + args, 120)
-    return (-1, b"") if result is None else result[:2]  # while recording: no status
+    got = (-1, b"") if result is None else result[:2]  # while recording: no status
+    if want is not None and got != want and runner:
+        return run(runner, voltcfg, args)
+    return got
 
 
 def compare(runner, voltcfg, path, data):
@@ -232,10 +236,7 @@ def compare(runner, voltcfg, path, data):
         "check": (1 if warned else 0, oracle.check(data, path)[0]),
     }
     for command, want in expected.items():
-        got = run(runner, voltcfg, [command, path])
-        if got != want and runner:
-            # Wine now and then fails to start a program; voltcfg itself is deterministic.
-            got = run(runner, voltcfg, [command, path])
+        got = run(runner, voltcfg, [command, path], want)
         if got != want:
             failures.append("%s %s: exit %d, expected %d%s" % (
                 command, path, got[0], want[0], "" if got[1] == want[1] else "; output differs"))
@@ -299,9 +300,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
             args += [option, name.decode()]
     found, record = detect_oracle.detect(autoexec, log, aux, midi)
     want = (0, detect_oracle.report(found, record))
-    got = run(runner, voltcfg, ["detect"] + args)
-    if got != want and runner:
-        got = run(runner, voltcfg, ["detect"] + args)
+    got = run(runner, voltcfg, ["detect"] + args, want)
     if got != want:
         return ["detect %s: exit %d%s" % (" ".join(args), got[0],
                                           "" if got[1] == want[1] else "; output differs")]
@@ -312,9 +311,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
         f.write(data)
     tables, warned = oracle.load(data, detect_oracle.defaults_after(found, record))
     want = (1 if warned else 0, oracle.save(tables))
-    got = run(runner, voltcfg, ["normalize", path] + args)
-    if got != want and runner:
-        got = run(runner, voltcfg, ["normalize", path] + args)
+    got = run(runner, voltcfg, ["normalize", path] + args, want)
     return [] if got == want else ["normalize %s with %s: differs" % (path, " ".join(args))]
 
 
@@ -356,11 +353,8 @@ def compare_all(args):
     if got != (0, oracle.save(oracle.DEFAULTS)):
         failures.append("defaults: exit %d or output differs" % got[0])
     failures += compare_refusals(args.runner, args.voltcfg, args.workdir)
-    for bad in (["normalize"], ["check"], ["bogus", "x"], ["normalize", "a", "b"]):
-        got = run(args.runner, args.voltcfg, bad)
-        if got != (2, b""):
-            failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
-    for bad in (["detect", "x"], ["detect", "--aux"], ["normalize", "--midi", "m"],
+    for bad in (["normalize"], ["check"], ["bogus", "x"], ["normalize", "a", "b"],
+                ["detect", "x"], ["detect", "--aux"], ["normalize", "--midi", "m"],
                 ["detect", "--bogus", "x"]):
         got = run(args.runner, args.voltcfg, bad)
         if got != (2, b""):
@@ -396,10 +390,10 @@ def main():
     os.makedirs(args.workdir, exist_ok=True)
 
     if args.runner:
-        recording = []
+        recording = {}
         compare_all(args)
-        commands, recording = recording, None
-        run_batch(args.runner, args.workdir, [list(command) for command in commands])
+        commands, recording = list(recording), None
+        run_batch(args.runner, args.workdir, commands)
         ran = len(batched)
     failures, detections, files = compare_all(args)
     if args.runner:
