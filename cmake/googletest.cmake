@@ -13,6 +13,14 @@ set(VOLTRANE_TEST_CODE_OPTIONS
 foreach(target gtest gtest_main gmock gmock_main)
   target_compile_options(${target} PRIVATE ${VOLTRANE_TEST_CODE_OPTIONS})
 endforeach()
+# A test program's files are compiled in batches of up to eight, one translation unit a batch
+# (a unity build): each batch reads the precompiled headers once and instantiates GoogleTest's
+# templates once. The native tests compile in 12 s of processor time instead of 42, the setup
+# tests in 27 instead of 60. Names at file scope must therefore differ between the files of
+# one program (a clash is a compile error).
+function(voltrane_test_batches target)
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+endfunction()
 # The Windows test programs are linked by LLVM's lld: binutils' PE linker takes 12 s for the
 # setup tests and about 45 s for all of them, one after another at the end of the build; lld
 # takes half a second. MinGW's gcc always runs binutils' linker (-fuse-ld=lld is not heard), so

@@ -14,6 +14,10 @@
 #include "toolkit/grid.h"
 #include "toolkit/slider.h"
 
+// The two pages' places on the tab strip.
+inline constexpr int kMousePage = 3;
+inline constexpr int kJoystickPage = 4;
+
 class ControlsPageTest : public SetupTest {
  protected:
   // The pages exist only while the dialog is open: steps find their controls when they run.

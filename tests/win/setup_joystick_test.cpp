@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int kMousePage = 3;
-constexpr int kJoystickPage = 4;
-
 class JoystickPageTest : public ControlsPageTest {
  protected:
   JoystickTab& Page() { return *Form().FindPage<JoystickTab>(); }

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kMousePage = 3;
-constexpr int kJoystickPage = 4;
 constexpr int kFireItem = 6;  // the chooser's items: the empty one, then the 42 activities
 
 class MousePageTest : public ControlsPageTest {
