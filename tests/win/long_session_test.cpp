@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr const wchar_t* kKeyPath = L"SOFTWARE\\Kestrelwood\\Voltrane";
-
 struct Resources {
   int kernelHandles;
   int windows;
@@ -73,7 +71,7 @@ class LongSessionTest : public SetupTest {
   }
   void TearDown() override {
     SetupTest::TearDown();
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, kKeyPath, L"Main Folder");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, wt::kInstallKey, L"Main Folder");
   }
 
   // One opening: every page visited and changed one way or the other, then Esc and Yes.

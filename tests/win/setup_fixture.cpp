@@ -11,7 +11,6 @@
 namespace {
 
 ModalScript* activeScript = nullptr;
-const wchar_t* const kKeyPath = L"SOFTWARE\\Kestrelwood\\Voltrane";
 
 }  // namespace
 
@@ -64,7 +63,7 @@ void SetupTest::TearDown() {
   if (savedCfgName_)
     SetRegistryCfgName(*savedCfgName_);
   else
-    RegDeleteKeyW(HKEY_CURRENT_USER, kKeyPath);
+    RegDeleteKeyW(HKEY_CURRENT_USER, wt::kInstallKey);
 }
 
 void SetupTest::WriteConfig(const std::function<void()>& tweak, const std::wstring& name) {

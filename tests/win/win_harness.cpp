@@ -190,10 +190,6 @@ SoundRecorder::~SoundRecorder() { tk::SetSoundObserver(nullptr); }
 
 std::string Utf8(const std::wstring& text) { return tk::Narrow(text); }
 
-namespace {
-const wchar_t* const kInstallKey = L"SOFTWARE\\Kestrelwood\\Voltrane";
-}
-
 std::optional<std::wstring> ReadInstallValue(const wchar_t* name) {
   return tk::RegistryKey::Open(HKEY_CURRENT_USER, kInstallKey, KEY_READ).ReadString(name);
 }

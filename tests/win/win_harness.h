@@ -86,8 +86,9 @@ class SoundRecorder {
 
 std::string Utf8(const std::wstring& text);
 
-// A value of the installation's key under HKEY_CURRENT_USER, of any length; nullopt when the
-// value (or the key) is not there. Writing creates the key.
+// The installation's key under HKEY_CURRENT_USER, and a value of it, of any length; nullopt
+// when the value (or the key) is not there. Writing creates the key.
+inline constexpr const wchar_t* kInstallKey = L"SOFTWARE\\Kestrelwood\\Voltrane";
 std::optional<std::wstring> ReadInstallValue(const wchar_t* name);
 void WriteInstallValue(const wchar_t* name, const std::wstring& data);
 
