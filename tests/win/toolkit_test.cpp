@@ -206,28 +206,29 @@ TEST(HandlesTest, PredefinedRootKeysAreNeverClosed) {
 // The installation key of the Windows seams: opened, never created.
 class InstallKeyTest : public ::testing::Test {
  protected:
-  const std::wstring path = L"SOFTWARE\\Kestrelwood\\Voltrane";
   std::optional<std::wstring> savedName, savedFolder;
   bool existed = false;
   void SetUp() override {
     tk::InstallWindowsSeams();
-    tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ);
+    tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, wt::kInstallKey, KEY_READ);
     existed = bool(key);
     savedName = key.ReadString(L"Cfg Name");
     savedFolder = key.ReadString(L"Main Folder");
-    RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, wt::kInstallKey);
   }
   void TearDown() override {
-    RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, wt::kInstallKey);
     if (!existed) return;
     HKEY key;
-    RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                    nullptr);
+    RegCreateKeyExW(HKEY_CURRENT_USER, wt::kInstallKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &key, nullptr);
     RegCloseKey(key);
     if (savedName) wt::WriteInstallValue(L"Cfg Name", *savedName);
     if (savedFolder) wt::WriteInstallValue(L"Main Folder", *savedFolder);
   }
-  bool KeyExists() const { return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ)); }
+  bool KeyExists() const {
+    return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, wt::kInstallKey, KEY_READ));
+  }
 };
 
 TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
@@ -245,8 +246,7 @@ TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
   EXPECT_EQ(ReadInstallValue("Main Folder"), "C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Cfg Name"), "");
   StoreCfgName("игрок.cfg");
-  EXPECT_EQ(tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ).ReadString(L"Cfg Name"),
-            L"игрок.cfg");
+  EXPECT_EQ(wt::ReadInstallValue(L"Cfg Name"), L"игрок.cfg");
   StoreCfgName("");
   LoadCfgName();
   EXPECT_EQ(CurrentCfgName(), "");
