@@ -9,6 +9,7 @@ set(VOLTRANE_MEDIAGEN ${CMAKE_BINARY_DIR}/host/mediagen)
 file(GLOB VOLTRANE_MEDIAGEN_FILES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tools/mediagen/*.cpp ${CMAKE_SOURCE_DIR}/tools/mediagen/*.h)
 # One object a file, each compiled apart (side by side, and through the compiler cache).
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host)
 set(VOLTRANE_MEDIAGEN_OBJECTS)
 foreach(source IN LISTS VOLTRANE_MEDIAGEN_FILES)
   if(source MATCHES "\\.cpp$")
@@ -16,7 +17,6 @@ foreach(source IN LISTS VOLTRANE_MEDIAGEN_FILES)
     set(object ${CMAKE_BINARY_DIR}/host/${name}.o)
     add_custom_command(
       OUTPUT ${object}
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
       COMMAND ${CMAKE_CXX_COMPILER_LAUNCHER} ${VOLTRANE_HOST_CXX} -std=c++20 -O2 -c ${source}
               -o ${object}
       DEPENDS ${VOLTRANE_MEDIAGEN_FILES})

@@ -17,11 +17,6 @@ fail() {
   import -window root -display "$DISPLAY" "$output/failed-autorun-$scenario.png" 2>/dev/null || true
   exit 1
 }
-# reg.exe says why it failed on its standard output: shown then, kept quiet otherwise.
-reg_add() {
-  local said
-  said=$(wine reg add "$key" "$@" /f 2>&1) || { echo "reg add: $said" >&2; return 1; }
-}
 register() {
   reg_add /v "Main Folder" /t REG_SZ /d "$(winepath -w "$1" 2>/dev/null)"
   reg_add /v "Cfg Name" /t REG_SZ /d voltra.cfg

@@ -12,6 +12,11 @@ set -o errtrace
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR
 
 key='HKCU\SOFTWARE\Kestrelwood\Voltrane'
+# reg.exe says why it failed on its standard output: shown then, kept quiet otherwise.
+reg_add() {
+  local said
+  said=$(wine reg add "$key" "$@" /f 2>&1) || { echo "reg add: $said" >&2; return 1; }
+}
 install=$(mktemp -d)
 
 # What the scenarios share. They set demo, driver_exe and output first, and define fail.

@@ -31,8 +31,8 @@ fail() {
   exit 1
 }
 register() {
-  wine reg add "$key" /v "Main Folder" /t REG_SZ /d "$folder" /f >/dev/null
-  wine reg add "$key" /v "Cfg Name" /t REG_SZ /d "$1" /f >/dev/null
+  reg_add /v "Main Folder" /t REG_SZ /d "$folder"
+  reg_add /v "Cfg Name" /t REG_SZ /d "$1"
 }
 starts() {
   if [ -f "$log" ]; then grep -c '^pid=' "$log" || true; else echo 0; fi

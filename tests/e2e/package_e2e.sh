@@ -79,7 +79,7 @@ cmp "$folder/voltra.cfg" "$install/defaults.cfg" || fail "the new configuration 
 # Wine's setting up of a prefix (wineboot) writes the programs and libraries of C:\windows; an
 # ordinary start writes none of them.
 touch "$install/first-done"
-wine reg add "$key" /v "Cfg Name" /t REG_SZ /d mine.cfg /f >/dev/null
+reg_add /v "Cfg Name" /t REG_SZ /d mine.cfg
 ln -s "$folder/voltrane.sh" "$install/elsewhere/voltrane"
 start_script / "$install/elsewhere/voltrane" disc
 autorun_pid=$shell_pid shell_pid=
