@@ -56,7 +56,7 @@ done
 export VOLTRANE_WINEPREFIX=$root/build/wineprefix-bench
 export VOLTRANE_TESTING=1
 unset DISPLAY
-source tests/wine/wine-env.sh
+source scripts/wine-env.sh
 voltrane_wine_env
 end_wine() {
   wineserver -k 2>/dev/null || true

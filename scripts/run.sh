@@ -14,7 +14,7 @@ autorun=$PWD/build/win64/demo/Disc/autorun.exe
 export VOLTRANE_WINEPREFIX=$PWD/build/wineprefix
 headless=0
 if [ -z "${DISPLAY:-}" ]; then headless=1; fi
-source tests/wine/wine-env.sh
+source scripts/wine-env.sh
 voltrane_wine_env
 demo/register.sh "$install"
 program=$install/setupshell.exe

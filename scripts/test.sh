@@ -17,7 +17,7 @@ trap end_wine EXIT
 # The template prefix that the test prefixes are copied from boots while the trees build.
 mkdir -p build
 (
-  source tests/wine/wine-env.sh
+  source scripts/wine-env.sh
   export VOLTRANE_WINEPREFIX=$PWD/build/wineprefix-test.template VOLTRANE_TESTING=1 DISPLAY=
   voltrane_wine_env
 ) >build/template-boot.log 2>&1 &

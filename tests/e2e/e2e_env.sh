@@ -1,6 +1,6 @@
 # Sourced by the end-to-end scenarios: the test prefix on its own display, the installation
 # key's path, and a scratch folder ($install) for the copy of the demo installation.
-source "$(dirname "${BASH_SOURCE[0]}")/../wine/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 voltrane_test_prefix
 export VOLTRANE_TESTING=1
 export DISPLAY=${VOLTRANE_DISPLAY:-}

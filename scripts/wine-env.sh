@@ -1,5 +1,7 @@
-# Sourced by the Wine scripts: sets up the prefix and the display, once, under a lock.
-voltrane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# Sourced by every script that runs Wine (run.sh, bench.sh, test.sh, the test runner
+# tests/wine/wine-run, the end-to-end scenarios): sets up the prefix and the display, once,
+# under a lock.
+voltrane_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 voltrane_wine_env() {
   export WINEPREFIX=${VOLTRANE_WINEPREFIX:-$voltrane_root/build/wineprefix}
