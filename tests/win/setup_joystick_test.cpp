@@ -57,17 +57,13 @@ TEST_F(JoystickPageTest, Port2ReadsJoystick1AndPort1SwitchesAtOnce) {
     NoSoundCard();
     SetValue("JoystickPort", 1);
   }));
-  int readsOf0 = -1;
-  std::vector<int> afterClick;
   ASSERT_TRUE(OpenSetup({WhenOpen(), JoystickHolds(0, 0b1000), JoystickHolds(1, 0b1),
                          SelectTab(kJoystickPage), WhenMarked({0, 4}), Do([&] {
-                           readsOf0 = joysticks.reads[0];
+                           EXPECT_EQ(joysticks.reads[0], 0);
                            Page().optb_Port1.Click();
-                           afterClick = MarkedRows();
+                           EXPECT_THAT(MarkedRows(), ::testing::ElementsAre(3, 7));
                          }),
                          PressKey(VK_ESCAPE)}));
-  EXPECT_EQ(readsOf0, 0);
-  EXPECT_THAT(afterClick, ::testing::ElementsAre(3, 7));
 }
 
 // The holds let a second pass: they show that nothing is read meanwhile.
@@ -89,17 +85,15 @@ TEST_F(JoystickPageTest, NothingIsReadWithoutAJoystickOrOnceThePageIsLeft) {
 // button held down does not pull the cell back once the player has moved on.
 TEST_F(JoystickPageTest, APressMovesTheCellOfTheFocusedGridOnce) {
   ASSERT_TRUE(StartShellOn(NoSoundCard));
-  int top = -1, column = -1, row = -1;
   ASSERT_TRUE(OpenSetup({WhenOpen(), JoystickHolds(0, 0), SelectTab(kJoystickPage),
                          SelectCell(TheGrid(), 20, 1), [&] { return Grid().HasFocus(); },
-                         JoystickHolds(0, 0b100), [&] { return Grid().CurrentRow() == 2; },
-                         Do([&] { top = Grid().TopRow(), column = Grid().CurrentColumn(); }),
+                         JoystickHolds(0, 0b100), [&] { return Grid().CurrentRow() == 2; }, Do([&] {
+                           EXPECT_LE(Grid().TopRow(), 2);
+                           EXPECT_EQ(Grid().CurrentColumn(), 1);
+                         }),
                          PressKey(VK_DOWN), [&] { return Grid().CurrentRow() == 3; },
                          Hold(500),  // shows that the held button does not move the cell again
-                         Do([&] { row = Grid().CurrentRow(); }), PressKey(VK_ESCAPE)}));
-  EXPECT_LE(top, 2);
-  EXPECT_EQ(column, 1);
-  EXPECT_EQ(row, 3);
+                         Do([&] { EXPECT_EQ(Grid().CurrentRow(), 3); }), PressKey(VK_ESCAPE)}));
 }
 
 TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
@@ -149,17 +143,13 @@ TEST_F(JoystickPageTest, TheDefaultsShowInTheGridAndTheControls) {
 // choice for the key of its row, the hat's down direction (button 6).
 TEST_F(JoystickPageTest, ADoubleClickInColumn0StoresForTheKeyOfItsRow) {
   ASSERT_TRUE(StartShellOn(NoSoundCard));
-  int column = -1;
-  std::wstring cell;
   ASSERT_TRUE(OpenSetup(
       {WhenOpen(), SelectTab(kJoystickPage), SelectCell(TheGrid(), 9, 0),
-       Do([&] { column = Grid().CurrentColumn(); }), DoubleClickCell(TheGrid(), 9, 0),
+       Do([&] { EXPECT_EQ(Grid().CurrentColumn(), 1); }), DoubleClickCell(TheGrid(), 9, 0),
        WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), 10), WhenChooserClosed(TheChooser()),
-       Do([&] { cell = Grid().CellText(9, 1); }), DoubleClickCell(TheGrid(), 20, 1),
-       WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()),
-       PressKey(VK_ESCAPE)}));
-  EXPECT_EQ(column, 1);
-  EXPECT_EQ(cell, L"Прыгнуть");
+       Do([&] { EXPECT_EQ(Grid().CellText(9, 1), L"Прыгнуть"); }),
+       DoubleClickCell(TheGrid(), 20, 1), WhenChooserOpen(TheChooser()),
+       AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()), PressKey(VK_ESCAPE)}));
   EXPECT_EQ(Text1("JoystickButton6"), "Jump");
   EXPECT_EQ(Text1("JoystickButton4"), "Aim_Down");
   EXPECT_EQ(Text1("GamePadDigitalAxes1_0"), "");

@@ -58,8 +58,6 @@ TEST_F(KeyboardPageTest, AltEnterAndAltSpaceOnAKeyCellStartNoKeyChange) {
 // grid takes no focus, and the next key (Y, which no activity has) is no key of this page.
 TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAsF8Does) {
   ASSERT_TRUE(StartShellOn(NoSoundCard));
-  bool waiting = true, gridFocused = true;
-  std::wstring status = L"?";
   ASSERT_TRUE(OpenSetup(
       Join({OpenPage(),
             Change(4, 1),
@@ -71,14 +69,11 @@ TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAsF8Does) {
                PostMessageW(Form().tabctrl_1.hwnd(), WM_LBUTTONUP, 0, at);
              }),
              Do([&] {
-               waiting = Page().WaitingForKey();
-               status = Status();
-               gridFocused = Grid().HasFocus();
+               EXPECT_FALSE(Page().WaitingForKey());
+               EXPECT_EQ(Status(), L"");
+               EXPECT_FALSE(Grid().HasFocus());
              }),
              Key('Y'), CloseBox()}})));
-  EXPECT_FALSE(waiting);
-  EXPECT_EQ(status, L"");
-  EXPECT_FALSE(gridFocused);
   EXPECT_EQ(Key1(4), "LAlt");  // Strafe's, as it was
 }
 

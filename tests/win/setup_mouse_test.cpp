@@ -109,17 +109,13 @@ TEST_F(MousePageTest, AnInvertedScaleSurvivesReopeningAndASaveFromAnotherPage) {
   boxes.answer = IDYES;
   ASSERT_TRUE(OpenSetupOn(kMousePage, [&] { MoveSlider(Page().analog.slider_XScale, -128); }));
   ASSERT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
-  int position = 0;
-  std::wstring label;
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage), Do([&] {
-                           position = Page().analog.slider_XScale.Position();
-                           label = Page().analog.label_XScaleValue.Text();
+                           EXPECT_EQ(Page().analog.slider_XScale.Position(), -128);
+                           EXPECT_EQ(Page().analog.label_XScaleValue.Text(), L" -8.00");
                          }),
                          SelectTab(kJoystickPage),
                          Do([&] { Form().FindPage<JoystickTab>()->checkbox_Rudder.Click(); }),
                          PressKey(VK_ESCAPE)}));
-  EXPECT_EQ(position, -128);
-  EXPECT_EQ(label, L" -8.00");
   EXPECT_EQ(boxes.shown.size(), 2u);  // both closings asked, and both saved
   EXPECT_TRUE(HasLine("EnableRudder = 1"));
   EXPECT_TRUE(HasLine("MouseAnalogScale0 = -524288")) << ConfigBytes();
@@ -130,10 +126,9 @@ TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
     NoSoundCard();
     SetText1("MouseAnalogAxes1", "");
   }));
-  int unknownSelection = 0;
   ASSERT_TRUE(OpenSetupOn(kMousePage, [&] {
     MouseTab& page = Page();
-    unknownSelection = page.analog.combo_YAxis.Selected();
+    EXPECT_EQ(page.analog.combo_YAxis.Selected(), -1);  // an empty function selects nothing
     page.optb_AimingMomentary.Click();
     EXPECT_EQ(Value("MouseAiming"), 1);
     page.optb_AimingToggle.Click();
@@ -143,7 +138,6 @@ TEST_F(MousePageTest, AimingAndAxisFunctionsAreStoredAsChosen) {
     SendMessageW(page.hwnd(), WM_COMMAND, MAKEWPARAM(page.analog.combo_XAxis.id(), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(page.analog.combo_XAxis.hwnd()));
   }));
-  EXPECT_EQ(unknownSelection, -1);  // an empty function selects nothing
   EXPECT_EQ(Value("MouseAiming"), 1);
   EXPECT_EQ(Text1("MouseAnalogAxes0"), "analog_strafing");
   EXPECT_EQ(Text1("MouseAnalogAxes1"), "");
@@ -194,7 +188,6 @@ LRESULT CALLBACK RefuseOwnedWindows(int code, WPARAM w, LPARAM l) {
 TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
   ASSERT_TRUE(StartShellOn(NoSoundCard));
   HHOOK refusal = nullptr;
-  std::wstring cell;
   ASSERT_TRUE(OpenSetup(
       {WhenOpen(), SelectTab(kMousePage), SelectCell(ClickGrid(), 1, 0), PressKey(VK_RETURN),
        WhenChooserOpen(TheChooser()), AcceptItem(TheChooser(), kFireItem),
@@ -204,12 +197,11 @@ TEST_F(MousePageTest, AChooserThatDoesNotOpenStoresNothing) {
        }),
        PressKey(VK_RETURN), Do([&] {
          UnhookWindowsHookEx(refusal);
-         cell = Page().grid_Click.CellText(2, 0);
+         EXPECT_EQ(Page().grid_Click.CellText(2, 0), Caption("Strafe"));
        }),
        PressKey(VK_ESCAPE)}));
   EXPECT_EQ(Text1("MouseButton2"), "Fire");
   EXPECT_EQ(Text1("MouseButton1"), "Strafe");
-  EXPECT_EQ(cell, Caption("Strafe"));
 }
 
 // Alt+Enter and Alt+Space are the dialog's system keys: on an activity cell they open no
@@ -242,15 +234,12 @@ TEST_F(MousePageTest, TheEmptyItemClearsTheMiddleDoubleClick) {
     NoSoundCard();
     SetText1("MouseButtonClicked2", "Jump");
   }));
-  std::wstring before, after;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(kMousePage),
-                         Do([&] { before = Page().grid_DoubleClick.CellText(1, 0); }),
-                         DoubleClickCell(DoubleClickGrid(), 1, 0), WhenChooserOpen(TheChooser()),
-                         AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()),
-                         Do([&] { after = Page().grid_DoubleClick.CellText(1, 0); }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_EQ(before, L"Прыгнуть");
-  EXPECT_EQ(after, L"");
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), SelectTab(kMousePage),
+       Do([&] { EXPECT_EQ(Page().grid_DoubleClick.CellText(1, 0), L"Прыгнуть"); }),
+       DoubleClickCell(DoubleClickGrid(), 1, 0), WhenChooserOpen(TheChooser()),
+       AcceptItem(TheChooser(), 0), WhenChooserClosed(TheChooser()),
+       Do([&] { EXPECT_EQ(Page().grid_DoubleClick.CellText(1, 0), L""); }), PressKey(VK_ESCAPE)}));
   EXPECT_EQ(Text1("MouseButtonClicked2"), "");
 }
 
@@ -320,9 +309,8 @@ TEST_F(MousePageTest, ANameThatIsNoActivityIsReportedAndMarked) {
     NoSoundCard();
     SetText1("MouseButton1", "Fly");
   }));
-  std::wstring cell;
-  ASSERT_TRUE(OpenSetupOn(kMousePage, [&] { cell = Page().grid_Click.CellText(2, 0); }));
-  EXPECT_EQ(cell, L"<Fly>");
+  ASSERT_TRUE(
+      OpenSetupOn(kMousePage, [&] { EXPECT_EQ(Page().grid_Click.CellText(2, 0), L"<Fly>"); }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, L"GetKeyDefinitonsEntry(): \"Fly\" is incorrect");
   EXPECT_EQ(Text1("MouseButton1"), "Fly");
