@@ -59,14 +59,4 @@ class KeyboardPageTest : public SetupTest {
   }
   std::string Key1(int row) { return KzSetupSection::GetKeyDefinitionsRow(row)->text1; }
   std::string Key2(int row) { return KzSetupSection::GetKeyDefinitionsRow(row)->text2; }
-  // The file's lines end as the game's reader expects, CR LF.
-  bool HasLine(const std::string& line) {
-    return ConfigBytes().find(line + "\r\n") != std::string::npos;
-  }
-
-  static std::vector<ModalStep> Join(std::vector<std::vector<ModalStep>> parts) {
-    std::vector<ModalStep> all;
-    for (auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-  }
 };

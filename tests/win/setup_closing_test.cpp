@@ -26,11 +26,10 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
   boxes.answer = IDNO;
   boxes.holdMs = 1000;
   HWND dialog = nullptr;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           dialog = Form().hwnd();
-                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    dialog = Form().hwnd();
+    Form().FindPage<ScreenTab>()->optb_800x600.Click();
+  }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].owner, dialog);
   EXPECT_EQ(boxes.shown[0].text, L"Конфигурация изменена. Сохранить изменения?");
@@ -55,11 +54,10 @@ TEST_F(SetupTest, EscAndTheCloseBoxAskTheSameQuestionAndNoKeepsTheFile) {
   EXPECT_EQ(ConfigBytes(), before);
 
   // A change taken back is no change: contents are compared, not clicks.
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
-                           Form().FindPage<ScreenTab>()->optb_640x480.Click();
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    Form().FindPage<ScreenTab>()->optb_800x600.Click();
+    Form().FindPage<ScreenTab>()->optb_640x480.Click();
+  }));
   EXPECT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(ConfigBytes(), before);
 }
@@ -69,22 +67,19 @@ TEST_F(SetupTest, YesWritesTheFileOfTheCurrentNameRenamedOrNot) {
   ASSERT_TRUE(StartShell());
   boxes.answer = IDYES;
   boxes.holdMs = 1000;
-  ASSERT_TRUE(
-      OpenSetup({WhenOpen(), Do([&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }),
-                 PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] { Form().FindPage<ScreenTab>()->optb_800x600.Click(); }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenWidth"), 800);
   EXPECT_EQ(LoadedValue(install.Join(kCfgName), "Screen Setup", "ScreenHeight"), 600);
   const std::string saved = ConfigBytes();
 
   // Renamed on the System page: the same tables go to the new name, the old file stays.
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().FindPage<SystemTab>();
-                           page.checkbox_NameChangeEnabled.Click();
-                           page.textb_CfgName.SetText(L"second.cfg");
-                           page.optb_KbdAndGamePad.Click();
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(5, [&] {
+    SystemTab& page = *Form().FindPage<SystemTab>();
+    page.checkbox_NameChangeEnabled.Click();
+    page.textb_CfgName.SetText(L"second.cfg");
+    page.optb_KbdAndGamePad.Click();
+  }));
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(ConfigBytes(), saved);
   ASSERT_TRUE(install.Exists(L"second.cfg"));
@@ -101,11 +96,10 @@ TEST_F(SetupTest, ASaveThatCannotBeWrittenSaysSoAndLeavesTheOldFile) {
   boxes.answer = IDYES;
   boxes.holdMs = 1000;
   HWND dialog = nullptr;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           dialog = Form().hwnd();
-                           Form().FindPage<ScreenTab>()->optb_800x600.Click();
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    dialog = Form().hwnd();
+    Form().FindPage<ScreenTab>()->optb_800x600.Click();
+  }));
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[0].text, kQuestion);
   const tk::MessageBoxRequest& failure = boxes.shown[1];

@@ -77,6 +77,11 @@ void SetupTest::NoSoundCard() {
   KzSetupSection::GetSound_SetupEntry("MusicDevice", false)->value = 13;
 }
 
+bool SetupTest::StartShellOn(const std::function<void()>& tweak) {
+  WriteConfig(tweak);
+  return !HasFatalFailure() && StartShell();
+}
+
 std::string SetupTest::ConfigBytes(const std::wstring& name) const {
   return install.Exists(name) ? install.Read(name) : std::string("(missing)");
 }
@@ -97,6 +102,14 @@ bool SetupTest::OpenSetup(std::vector<ModalStep> steps) {
   main->ButtonBar().pictbttn_Setup.Click();
   setupWindow_ = nullptr;
   return script.Finished() && !script.TimedOut() && !Form().hwnd();
+}
+
+bool SetupTest::OpenSetupOn(int page, std::function<void()> look) {
+  std::vector<ModalStep> steps{WhenOpen()};
+  if (page) steps.push_back(SelectTab(page));
+  steps.push_back(Do(std::move(look)));
+  steps.push_back(PressKey(VK_ESCAPE));
+  return OpenSetup(std::move(steps));
 }
 
 ModalStep SetupTest::WhenOpen() {
@@ -131,9 +144,9 @@ ModalStep SetupTest::PressKey(WORD key) {
   };
 }
 
-ModalStep SetupTest::PressChord(WORD key, bool shift) {
+ModalStep SetupTest::PressChord(WORD key, bool shift, bool ctrl) {
   auto pressed = std::make_shared<bool>(false);
-  return [this, key, shift, pressed] {
+  return [this, key, shift, ctrl, pressed] {
     BYTE state[256] = {};
     GetKeyboardState(state);
     if (*pressed) {
@@ -143,7 +156,7 @@ ModalStep SetupTest::PressChord(WORD key, bool shift) {
     }
     HWND target = KeyTarget();
     if (!target) return false;
-    state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
+    if (ctrl) state[VK_CONTROL] = state[VK_LCONTROL] = 0x80;
     if (shift) state[VK_SHIFT] = state[VK_LSHIFT] = 0x80;
     SetKeyboardState(state);
     PostMessageW(target, WM_KEYDOWN, key, 1);

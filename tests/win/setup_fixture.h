@@ -63,6 +63,8 @@ class SetupTest : public ShellTest {
   // Writes the configuration file from the defaults, changed by `tweak` (which edits the
   // current tables), then reloads nothing: the Setup button reads it.
   void WriteConfig(const std::function<void()>& tweak = {}, const std::wstring& name = kCfgName);
+  // Starts the shell on the configuration file that WriteConfig(tweak) writes.
+  bool StartShellOn(const std::function<void()>& tweak);
   // A tweak: FXDevice and MusicDevice 13, the codes the Sound page gives them when no card was
   // found at start-up; a file that holds them is left as it is by opening the dialog.
   static void NoSoundCard();
@@ -74,6 +76,9 @@ class SetupTest : public ShellTest {
   // Clicks the Setup button and runs the steps while the dialog is open; the last step must
   // close it. True when every step ran and the dialog closed.
   bool OpenSetup(std::vector<ModalStep> steps);
+  // Opens the dialog on that page (the first is shown as the dialog opens), runs `look` there,
+  // then closes the dialog with Esc.
+  bool OpenSetupOn(int page, std::function<void()> look);
   SetupForm& Form() { return main->ButtonBar().Setup(); }
   // What the dialog reads as the system's joysticks: none unless a test plugs one in.
   FakeJoysticks joysticks;
@@ -87,9 +92,9 @@ class SetupTest : public ShellTest {
   // has handed the activation to the shell's main window or bar for a moment (or to no
   // window): a step that sends a key then waits.
   HWND KeyTarget();
-  // The key with Ctrl (and Shift) held, as the thread's keyboard state tells it; the keys
+  // The key with Ctrl, Shift or both held, as the thread's keyboard state tells it; the keys
   // are let go at the next tick, once the dialog has taken the message.
-  ModalStep PressChord(WORD key, bool shift = false);
+  ModalStep PressChord(WORD key, bool shift = false, bool ctrl = true);
   ModalStep CloseBox();
   // Waits that long, letting the dialog run (for screenshots).
   static ModalStep Hold(DWORD ms);

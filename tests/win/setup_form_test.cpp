@@ -51,50 +51,47 @@ TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithou
   SetupForm& form = Form();
   const wchar_t* captions[] = {L"Экран",  L"Звук", L"Клавиатура", L"Мышь", L"Джойстик и Game Pad",
                                L"Система"};
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] {
-         HWND dialog = form.hwnd();
-         EXPECT_EQ(GetWindow(dialog, GW_OWNER), Bar());
-         EXPECT_EQ(GetWindowTextLengthW(dialog), 0);
-         // Centred on the whole screen.
-         RECT outer{};
-         GetWindowRect(dialog, &outer);
-         EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
-         EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
-         // Six tabs over six pages, each page a child of the form inside the display area.
-         ASSERT_EQ(form.tabctrl_1.Count(), kSetupPages);
-         const RECT area = form.tabctrl_1.DisplayArea();
-         for (int i = 0; i < kSetupPages; ++i) {
-           EXPECT_EQ(form.tabctrl_1.Caption(i), captions[i]);
-           ASSERT_NE(form.Page(i), nullptr);
-           EXPECT_EQ(GetParent(form.Page(i)->hwnd()), dialog);
-           EXPECT_EQ(form.tabctrl_1.Page(i), form.Page(i)->hwnd());
-         }
-         RECT page = ClientRectIn(dialog, form.Page(0)->hwnd());
-         EXPECT_EQ(page.left, area.left);
-         EXPECT_EQ(page.top, area.top);
-         EXPECT_EQ(form.tabctrl_1.Selected(), 0);
-         EXPECT_EQ(VisiblePage(form), 0);
-         // Window icon and the first page's icon.
-         EXPECT_EQ(
-             IconPixels(reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0))),
-             ResourceIconPixels(100));
-         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(102));
-       }),
-       SelectTab(3), Do([&] {
-         EXPECT_EQ(VisiblePage(form), 3);
-         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(103));
-         EXPECT_NE(ResourceIconPixels(103), ResourceIconPixels(106));
-       }),
-       SelectTab(1), Do([&] {
-         EXPECT_EQ(VisiblePage(form), 1);
-         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(106));
-       }),
-       SelectTab(5), Do([&] {
-         EXPECT_EQ(VisiblePage(form), 5);
-         EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(107));
-       }),
-       PressKey(VK_ESCAPE)}));
+  std::vector<ModalStep> steps{
+      WhenOpen(), Do([&] {
+        HWND dialog = form.hwnd();
+        EXPECT_EQ(GetWindow(dialog, GW_OWNER), Bar());
+        EXPECT_EQ(GetWindowTextLengthW(dialog), 0);
+        // Centred on the whole screen.
+        RECT outer{};
+        GetWindowRect(dialog, &outer);
+        EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+        EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+        // Six tabs over six pages, each page a child of the form inside the display area.
+        ASSERT_EQ(form.tabctrl_1.Count(), kSetupPages);
+        const RECT area = form.tabctrl_1.DisplayArea();
+        for (int i = 0; i < kSetupPages; ++i) {
+          EXPECT_EQ(form.tabctrl_1.Caption(i), captions[i]);
+          ASSERT_NE(form.Page(i), nullptr);
+          EXPECT_EQ(GetParent(form.Page(i)->hwnd()), dialog);
+          EXPECT_EQ(form.tabctrl_1.Page(i), form.Page(i)->hwnd());
+        }
+        RECT page = ClientRectIn(dialog, form.Page(0)->hwnd());
+        EXPECT_EQ(page.left, area.left);
+        EXPECT_EQ(page.top, area.top);
+        EXPECT_EQ(form.tabctrl_1.Selected(), 0);
+        EXPECT_EQ(VisiblePage(form), 0);
+        // Window icon and the first page's icon.
+        EXPECT_EQ(
+            IconPixels(reinterpret_cast<HICON>(SendMessageW(dialog, WM_GETICON, ICON_BIG, 0))),
+            ResourceIconPixels(100));
+        EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(102));
+      })};
+  // Each tab shows its page alone, under the page's icon.
+  for (const auto& [page, icon] : {std::pair(3, 103), std::pair(1, 106), std::pair(5, 107)}) {
+    steps.push_back(SelectTab(page));
+    steps.push_back(Do([&form, page, icon] {
+      EXPECT_EQ(VisiblePage(form), page);
+      EXPECT_EQ(IconPixels(form.pictb_TabIcon.Icon()), ResourceIconPixels(icon)) << page;
+    }));
+  }
+  steps.push_back(PressKey(VK_ESCAPE));
+  ASSERT_TRUE(OpenSetup(steps));
+  EXPECT_NE(ResourceIconPixels(103), ResourceIconPixels(106));
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(ConfigBytes(), before);
 }
@@ -103,8 +100,7 @@ TEST_F(SetupTest, OpensFromTheSetupButtonWithItsTabsPagesAndIconsAndClosesWithou
 // Ctrl+PgUp to the previous one, wrapping around; the page icon follows as for a click, the
 // focus rests on the tab control, and Tab from there enters the shown page.
 TEST_F(SetupTest, CtrlTabAndTheCtrlPageKeysWalkThePagesAndTabEntersTheShownOne) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   SetupForm& form = Form();
   const int pageIcons[kSetupPages] = {102, 106, 105, 103, 104, 107};
   std::vector<int> pages;
@@ -116,31 +112,25 @@ TEST_F(SetupTest, CtrlTabAndTheCtrlPageKeysWalkThePagesAndTabEntersTheShownOne) 
       ++iconMismatches;
     if (GetFocus() != form.tabctrl_1.hwnd()) ++focusOffTabs;
   });
-  HWND focusInPage = nullptr;
-  bool focusInShownPage = false, focusOnAResolution = false;
-  ASSERT_TRUE(
-      OpenSetup({WhenOpen(), PressChord(VK_TAB), note, PressChord(VK_TAB), note,
-                 PressChord(VK_TAB, true), note, PressChord(VK_PRIOR), note, PressChord(VK_PRIOR),
-                 note, PressChord(VK_NEXT), note, PressKey(VK_TAB), Do([&] {
-                   focusInPage = GetFocus();
-                   focusInShownPage = IsChild(form.Page(0)->hwnd(), focusInPage);
-                   ScreenTab& screen = *form.FindPage<ScreenTab>();
-                   focusOnAResolution = focusInPage == screen.optb_640x480.hwnd() ||
-                                        focusInPage == screen.optb_800x600.hwnd();
-                 }),
-                 // From a control inside the page, too.
-                 PressChord(VK_TAB, true), note, PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetup(
+      {WhenOpen(), PressChord(VK_TAB), note, PressChord(VK_TAB), note, PressChord(VK_TAB, true),
+       note, PressChord(VK_PRIOR), note, PressChord(VK_PRIOR), note, PressChord(VK_NEXT), note,
+       PressKey(VK_TAB), Do([&] {
+         const HWND focus = GetFocus();
+         EXPECT_TRUE(IsChild(form.Page(0)->hwnd(), focus));
+         ScreenTab& screen = *form.FindPage<ScreenTab>();
+         EXPECT_TRUE(focus == screen.optb_640x480.hwnd() || focus == screen.optb_800x600.hwnd());
+       }),
+       // From a control inside the page, too.
+       PressChord(VK_TAB, true), note, PressKey(VK_ESCAPE)}));
   EXPECT_THAT(pages, ::testing::ElementsAre(1, 2, 1, 0, 5, 0, 5));
   EXPECT_EQ(iconMismatches, 0);
   EXPECT_EQ(focusOffTabs, 0);
-  EXPECT_TRUE(focusInShownPage);
-  EXPECT_TRUE(focusOnAResolution);
   EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(SetupTest, TheAnimationSlidesInStepsOfFourAndTurnsAtBothBounds) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   SetupForm& form = Form();
   std::vector<int> xs;
   std::vector<int> shown;  // the frame index of the icon after each tick
@@ -216,13 +206,12 @@ TEST_F(SetupTest, AMissingAnimationFrameIsReportedAndLeavesItsFrameEmpty) {
   SetupForm& form = Form();
   std::vector<bool> showsIcon;
   WorkerTicks worker;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           for (int k = 0; k < 4; ++k) {
-                             SendMessageW(form.hwnd(), tk::kUserEventMessage, 0, 0);
-                             showsIcon.push_back(form.pictb_Animation.Icon() != nullptr);
-                           }
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    for (int k = 0; k < 4; ++k) {
+      SendMessageW(form.hwnd(), tk::kUserEventMessage, 0, 0);
+      showsIcon.push_back(form.pictb_Animation.Icon() != nullptr);
+    }
+  }));
   EXPECT_EQ(showsIcon, (std::vector<bool>{true, true, false, true}));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\g_spd3.ico' file");

@@ -17,8 +17,7 @@ constexpr LPARAM kAltHeld = LPARAM(1) << 29;
 // An Alt taken while a key is awaited, refused (the defaults give Strafe the left Alt) or
 // accepted (the right Alt is free): once it is let go, the next key still moves the grid.
 TEST_F(KeyboardPageTest, AnAltTakenOrRefusedLeavesNoMenuModeBehind) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   std::vector<std::wstring> statuses;
   std::vector<int> rows;
   auto status = [&] { statuses.push_back(Status()); };
@@ -39,8 +38,7 @@ TEST_F(KeyboardPageTest, AnAltTakenOrRefusedLeavesNoMenuModeBehind) {
 // Space that starts a key change. They are sent to the grid: through the loop, Alt+Space would
 // also open the dialog's window menu (from its WM_SYSCHAR), which is not looked at here.
 TEST_F(KeyboardPageTest, AltEnterAndAltSpaceOnAKeyCellStartNoKeyChange) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   std::vector<bool> waiting;
   ASSERT_TRUE(OpenSetup(Join({OpenPage(),
                               {Do([&] {
@@ -59,10 +57,7 @@ TEST_F(KeyboardPageTest, AltEnterAndAltSpaceOnAKeyCellStartNoKeyChange) {
 // A click on the Mouse page's tab while a key is awaited ends the wait as F8 does: the hidden
 // grid takes no focus, and the next key (Y, which no activity has) is no key of this page.
 TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAsF8Does) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
-  bool waiting = true, gridFocused = true;
-  std::wstring status = L"?";
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   ASSERT_TRUE(OpenSetup(
       Join({OpenPage(),
             Change(4, 1),
@@ -74,14 +69,11 @@ TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAsF8Does) {
                PostMessageW(Form().tabctrl_1.hwnd(), WM_LBUTTONUP, 0, at);
              }),
              Do([&] {
-               waiting = Page().WaitingForKey();
-               status = Status();
-               gridFocused = Grid().HasFocus();
+               EXPECT_FALSE(Page().WaitingForKey());
+               EXPECT_EQ(Status(), L"");
+               EXPECT_FALSE(Grid().HasFocus());
              }),
              Key('Y'), CloseBox()}})));
-  EXPECT_FALSE(waiting);
-  EXPECT_EQ(status, L"");
-  EXPECT_FALSE(gridFocused);
   EXPECT_EQ(Key1(4), "LAlt");  // Strafe's, as it was
 }
 
@@ -89,8 +81,7 @@ TEST_F(KeyboardPageTest, AnotherPagesTabEndsTheWaitAsF8Does) {
 // pressed under the question (Y, which no activity has) answers the question; it is not the
 // awaited key, and the file keeps what the page showed.
 TEST_F(KeyboardPageTest, AKeyPressedUnderTheSaveQuestionIsNotTheAwaitedKey) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   boxes.answer = IDYES;
   boxes.holdMs = 1500;
   ASSERT_TRUE(OpenSetup(Join({OpenPage(),

@@ -47,19 +47,15 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
   });
   const std::string wide = ConfigBytes();
   ASSERT_TRUE(StartShell());
-  bool small = false, large = true;
   HWND pageWindow = nullptr;
   KeyDownRecorder keys;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           ScreenTab& page = *Form().FindPage<ScreenTab>();
-                           small = page.optb_640x480.IsChecked();
-                           large = page.optb_800x600.IsChecked();
-                           pageWindow = page.hwnd();
-                           EXPECT_EQ(Current("ScreenWidth"), 1024);
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_TRUE(small);
-  EXPECT_FALSE(large);
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    ScreenTab& page = *Form().FindPage<ScreenTab>();
+    EXPECT_TRUE(page.optb_640x480.IsChecked());
+    EXPECT_FALSE(page.optb_800x600.IsChecked());
+    pageWindow = page.hwnd();
+    EXPECT_EQ(Current("ScreenWidth"), 1024);
+  }));
   // The Tab key the page posts to itself, through the dialog's message loop.
   EXPECT_THAT(keys.seen, ::testing::Contains(KeyDown{pageWindow, VK_TAB, 0}));
   EXPECT_TRUE(boxes.shown.empty());
@@ -71,17 +67,14 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
     SetScreen(800, 480);
   });
   boxes.answer = IDYES;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           ScreenTab& page = *Form().FindPage<ScreenTab>();
-                           small = page.optb_640x480.IsChecked();
-                           large = page.optb_800x600.IsChecked();
-                           page.optb_800x600.Click();
-                           EXPECT_EQ(Current("ScreenWidth"), 800);
-                           EXPECT_EQ(Current("ScreenHeight"), 600);
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_FALSE(small);
-  EXPECT_TRUE(large);
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    ScreenTab& page = *Form().FindPage<ScreenTab>();
+    EXPECT_FALSE(page.optb_640x480.IsChecked());
+    EXPECT_TRUE(page.optb_800x600.IsChecked());
+    page.optb_800x600.Click();
+    EXPECT_EQ(Current("ScreenWidth"), 800);
+    EXPECT_EQ(Current("ScreenHeight"), 600);
+  }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   ASSERT_TRUE(KzSetupSection::LoadConfigFile(tk::Narrow(install.Join(kCfgName))));
   EXPECT_EQ(Current("ScreenHeight"), 600);
@@ -91,54 +84,48 @@ TEST_F(SetupTest, TheScreenPageChecksPentiumIIOnlyForAWidthOf800) {
     NoSoundCard();
     SetScreen(640, 480);
   });
-  bool changed = true;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           Form().FindPage<ScreenTab>()->optb_640x480.Click();
-                           changed = KzSetupSection::IsConfigChanged();
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_FALSE(changed);
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    Form().FindPage<ScreenTab>()->optb_640x480.Click();
+    EXPECT_FALSE(KzSetupSection::IsConfigChanged());
+  }));
   EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
-  WriteConfig([] {
+  ASSERT_TRUE(StartShellOn([] {
     NoSoundCard();
     SetControllerType(3);
-  });
-  ASSERT_TRUE(StartShell());
+  }));
   std::vector<std::wstring> typed, stored;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().FindPage<SystemTab>();
-                           EXPECT_TRUE(IsWindowVisible(page.hwnd()));
-                           EXPECT_EQ(
-                               page.label_GeneralComment.Text(),
-                               L"Различные параметры окружения, в том числе устанавливаемые\n"
-                               L"данной системой настройки, могут быть изменены в процессе\n"
-                               L"игры. Сюда относится громкость звука, музыки, яркость\n"
-                               L"изображения и т. п. Для настройки в процессе игры\n"
-                               L"используйте пункт меню \"опции\". Выйти в меню можно в любой\n"
-                               L"момент игры, нажав Esc.");
-                           // Type 3 shows as keyboard and mouse and stays 3.
-                           EXPECT_TRUE(page.optb_KbdAndMouse.IsChecked());
-                           EXPECT_FALSE(page.optb_KbdOnly.IsChecked());
-                           EXPECT_FALSE(page.optb_KbdAndGamePad.IsChecked());
-                           EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 3);
-                           EXPECT_EQ(page.textb_CfgName.Text(), kCfgName);
-                           EXPECT_FALSE(page.textb_CfgName.IsEnabled());
-                           EXPECT_FALSE(page.checkbox_NameChangeEnabled.IsChecked());
-                           page.checkbox_NameChangeEnabled.Click();
-                           EXPECT_TRUE(page.textb_CfgName.IsEnabled());
-                           // Typed over the old name, one key at a time.
-                           page.textb_CfgName.Focus();
-                           page.textb_CfgName.SelectAll();
-                           for (wchar_t ch : std::wstring(L"игра.cfg")) {
-                             page.textb_CfgName.Send(WM_CHAR, ch, 1);
-                             typed.push_back(page.textb_CfgName.Text());
-                             stored.push_back(RegistryCfgName().value_or(L"(none)"));
-                           }
-                         }),
-                         PressKey(VK_ESCAPE)}));
+  ASSERT_TRUE(OpenSetupOn(5, [&] {
+    SystemTab& page = *Form().FindPage<SystemTab>();
+    EXPECT_TRUE(IsWindowVisible(page.hwnd()));
+    EXPECT_EQ(page.label_GeneralComment.Text(),
+              L"Различные параметры окружения, в том числе устанавливаемые\n"
+              L"данной системой настройки, могут быть изменены в процессе\n"
+              L"игры. Сюда относится громкость звука, музыки, яркость\n"
+              L"изображения и т. п. Для настройки в процессе игры\n"
+              L"используйте пункт меню \"опции\". Выйти в меню можно в любой\n"
+              L"момент игры, нажав Esc.");
+    // Type 3 shows as keyboard and mouse and stays 3.
+    EXPECT_TRUE(page.optb_KbdAndMouse.IsChecked());
+    EXPECT_FALSE(page.optb_KbdOnly.IsChecked());
+    EXPECT_FALSE(page.optb_KbdAndGamePad.IsChecked());
+    EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 3);
+    EXPECT_EQ(page.textb_CfgName.Text(), kCfgName);
+    EXPECT_FALSE(page.textb_CfgName.IsEnabled());
+    EXPECT_FALSE(page.checkbox_NameChangeEnabled.IsChecked());
+    page.checkbox_NameChangeEnabled.Click();
+    EXPECT_TRUE(page.textb_CfgName.IsEnabled());
+    // Typed over the old name, one key at a time.
+    page.textb_CfgName.Focus();
+    page.textb_CfgName.SelectAll();
+    for (wchar_t ch : std::wstring(L"игра.cfg")) {
+      page.textb_CfgName.Send(WM_CHAR, ch, 1);
+      typed.push_back(page.textb_CfgName.Text());
+      stored.push_back(RegistryCfgName().value_or(L"(none)"));
+    }
+  }));
   EXPECT_EQ(typed.back(), L"игра.cfg");
   // Every usable name as it is typed; "игра." (a trailing dot) is not one.
   std::vector<std::wstring> usable = typed;
@@ -150,18 +137,13 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
   // The next opening loads the new name, which has no file yet; the box is disabled again.
   // "Клавиатура и Game Pad" stores 4, and Yes writes the file of the new name.
   boxes.answer = IDYES;
-  bool enabled = true;
-  std::wstring shownName;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(5), Do([&] {
-                           SystemTab& page = *Form().FindPage<SystemTab>();
-                           enabled = page.textb_CfgName.IsEnabled();
-                           shownName = page.textb_CfgName.Text();
-                           page.optb_KbdAndGamePad.Click();
-                           EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 4);
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_FALSE(enabled);
-  EXPECT_EQ(shownName, L"игра.cfg");
+  ASSERT_TRUE(OpenSetupOn(5, [&] {
+    SystemTab& page = *Form().FindPage<SystemTab>();
+    EXPECT_FALSE(page.textb_CfgName.IsEnabled());
+    EXPECT_EQ(page.textb_CfgName.Text(), L"игра.cfg");
+    page.optb_KbdAndGamePad.Click();
+    EXPECT_EQ(KzSetupSection::GetControlsEntry("ControllerType")->value, 4);
+  }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   ASSERT_TRUE(install.Exists(L"игра.cfg"));
   ASSERT_TRUE(KzSetupSection::LoadConfigFile(tk::Narrow(install.Join(L"игра.cfg"))));
@@ -174,11 +156,8 @@ TEST_F(SetupTest, TheSystemPageShowsItsControlsAndStoresTheNameAsItIsTyped) {
         SetControllerType(9);
       },
       L"игра.cfg");
-  bool mouse = false;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), Do([&] { mouse = Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked(); }),
-       PressKey(VK_ESCAPE)}));
-  EXPECT_TRUE(mouse);
+  ASSERT_TRUE(OpenSetupOn(
+      0, [&] { EXPECT_TRUE(Form().FindPage<SystemTab>()->optb_KbdAndMouse.IsChecked()); }));
   EXPECT_EQ(boxes.shown.size(), 1u);
 }
 

@@ -50,64 +50,61 @@ void MoveSlider(SoundTab& page, tk::Slider& slider, int position) {
 }
 
 TEST_F(SetupTest, TheSoundPageShowsTheFileAndStoresWhatIsTypedWithoutChecking) {
-  WriteConfig([] {
+  ASSERT_TRUE(StartShellOn([] {
     NoSoundCard();
     SetSound("FXVolume", 300);
     SetSound("MusicVolume", 77);
     SetSound("BlasterAddress", 0x2A0);
     SetSound("MidiPort", 0x300);
     SetSound("BlasterInterrupt", 1);  // not one of the items
-  });
-  ASSERT_TRUE(StartShell());
+  }));
   std::vector<int> stored;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), Do([&] {
-                           SoundTab& page = *Form().FindPage<SoundTab>();
-                           EXPECT_TRUE(IsWindowVisible(page.hwnd()));
-                           EXPECT_EQ(
-                               page.label_GeneralComment.Text(),
-                               L"Если в процессе игры естественный темп не всегда "
-                               L"выдерживается,\nможно попробовать отказаться от некоторых "
-                               L"функций, например,\nотключить музыку (оставив звуки). Для "
-                               L"настройки в процессе игры\nиспользуйте пункт меню \"опции\". "
-                               L"Выйти в меню можно в любой\nмомент игры, нажав Esc.");
-                           EXPECT_EQ(page.slider_FX.Maximum(), 255);
-                           EXPECT_EQ(page.slider_Music.PageSize(), 32);
-                           // 300 shows as the slider's end, and stays 300 in the configuration.
-                           EXPECT_EQ(page.slider_FX.Position(), 255);
-                           EXPECT_EQ(page.label_FXVal.Text(), L" 255");
-                           EXPECT_EQ(Sound("FXVolume"), 300);
-                           EXPECT_EQ(page.label_MusicVal.Text(), L" 77");
-                           EXPECT_EQ(page.textb_Address.Text(), L"2A0");
-                           EXPECT_EQ(page.textb_MidiPort.Text(), L"300");
-                           EXPECT_EQ(page.combo_IRQ.FieldText(), L"1");
-                           EXPECT_EQ(page.combo_IRQ.Count(), 14);
-                           EXPECT_EQ(page.combo_IRQ.ItemText(13), L"15");
-                           EXPECT_EQ(page.combo_Dma16.ItemText(7), L"7");
-                           EXPECT_EQ(Sound("BlasterAddress"), 0x2A0);  // showing is no edit
+  ASSERT_TRUE(OpenSetupOn(1, [&] {
+    SoundTab& page = *Form().FindPage<SoundTab>();
+    EXPECT_TRUE(IsWindowVisible(page.hwnd()));
+    EXPECT_EQ(page.label_GeneralComment.Text(),
+              L"Если в процессе игры естественный темп не всегда "
+              L"выдерживается,\nможно попробовать отказаться от некоторых "
+              L"функций, например,\nотключить музыку (оставив звуки). Для "
+              L"настройки в процессе игры\nиспользуйте пункт меню \"опции\". "
+              L"Выйти в меню можно в любой\nмомент игры, нажав Esc.");
+    EXPECT_EQ(page.slider_FX.Maximum(), 255);
+    EXPECT_EQ(page.slider_Music.PageSize(), 32);
+    // 300 shows as the slider's end, and stays 300 in the configuration.
+    EXPECT_EQ(page.slider_FX.Position(), 255);
+    EXPECT_EQ(page.label_FXVal.Text(), L" 255");
+    EXPECT_EQ(Sound("FXVolume"), 300);
+    EXPECT_EQ(page.label_MusicVal.Text(), L" 77");
+    EXPECT_EQ(page.textb_Address.Text(), L"2A0");
+    EXPECT_EQ(page.textb_MidiPort.Text(), L"300");
+    EXPECT_EQ(page.combo_IRQ.FieldText(), L"1");
+    EXPECT_EQ(page.combo_IRQ.Count(), 14);
+    EXPECT_EQ(page.combo_IRQ.ItemText(13), L"15");
+    EXPECT_EQ(page.combo_Dma16.ItemText(7), L"7");
+    EXPECT_EQ(Sound("BlasterAddress"), 0x2A0);  // showing is no edit
 
-                           MoveSlider(page, page.slider_FX, 40);
-                           EXPECT_EQ(page.label_FXVal.Text(), L" 40");
-                           stored.push_back(Sound("FXVolume"));
-                           for (const wchar_t* text : {L"0x220", L"220", L"22G", L""}) {
-                             TypeOver(page.textb_Address.hwnd(), text);
-                             stored.push_back(Sound("BlasterAddress"));
-                           }
-                           TypeOver(page.textb_MidiPort.hwnd(), L"-1");
-                           stored.push_back(Sound("MidiPort"));
-                           for (const wchar_t* text : {L"11", L"x"}) {
-                             TypeOver(FieldOf(page.combo_IRQ), text);
-                             stored.push_back(Sound("BlasterInterrupt"));
-                           }
-                           Choose(page, page.combo_IRQ, L"10");
-                           stored.push_back(Sound("BlasterInterrupt"));
-                           TypeOver(FieldOf(page.combo_Dma16), L"99");
-                           Choose(page, page.combo_Dma8, L"3");
-                           stored.push_back(Sound("BlasterDma16"));
-                           stored.push_back(Sound("BlasterDma8"));
-                           MoveSlider(page, page.slider_Music, 255);
-                           stored.push_back(Sound("MusicVolume"));
-                         }),
-                         PressKey(VK_ESCAPE)}));
+    MoveSlider(page, page.slider_FX, 40);
+    EXPECT_EQ(page.label_FXVal.Text(), L" 40");
+    stored.push_back(Sound("FXVolume"));
+    for (const wchar_t* text : {L"0x220", L"220", L"22G", L""}) {
+      TypeOver(page.textb_Address.hwnd(), text);
+      stored.push_back(Sound("BlasterAddress"));
+    }
+    TypeOver(page.textb_MidiPort.hwnd(), L"-1");
+    stored.push_back(Sound("MidiPort"));
+    for (const wchar_t* text : {L"11", L"x"}) {
+      TypeOver(FieldOf(page.combo_IRQ), text);
+      stored.push_back(Sound("BlasterInterrupt"));
+    }
+    Choose(page, page.combo_IRQ, L"10");
+    stored.push_back(Sound("BlasterInterrupt"));
+    TypeOver(FieldOf(page.combo_Dma16), L"99");
+    Choose(page, page.combo_Dma8, L"3");
+    stored.push_back(Sound("BlasterDma16"));
+    stored.push_back(Sound("BlasterDma8"));
+    MoveSlider(page, page.slider_Music, 255);
+    stored.push_back(Sound("MusicVolume"));
+  }));
   EXPECT_EQ(stored, (std::vector<int>{40, 544, 544, 34, 0, -1, 11, 0, 10, 99, 3, 255}));
   ASSERT_EQ(boxes.shown.size(), 1u);  // No: the file stays as it was
 }
@@ -116,25 +113,17 @@ TEST_F(SetupTest, WithoutACardTheSwitchStartsOffAndTheFirstOpeningAsks) {
   WriteConfig();  // the built-in devices, 0 and 0, with the EMU line commented out
   const std::string before = ConfigBytes();
   ASSERT_TRUE(StartShell());
-  std::vector<int> devices;
-  std::vector<std::vector<bool>> enabled;
-  bool checked = false;
-  std::wstring notice;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           SoundTab& page = *Form().FindPage<SoundTab>();
-                           checked = page.checkbox_BlasterOff.IsChecked();
-                           notice = page.label_BlasterNotFound.Text();
-                           devices = {Sound("FXDevice"), Sound("MusicDevice")};
-                           enabled.push_back(CardControlsEnabled(page));
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_TRUE(checked);
-  EXPECT_EQ(notice,
-            L"Саунд бластер не найден. Если Вы все же\nуверены, что саунд бластер в системе "
-            L"есть,\nвключите его и введите параметры вручную\nв группу \"Системные "
-            L"установки\".");
-  EXPECT_EQ(devices, (std::vector<int>{13, 13}));
-  EXPECT_EQ(enabled.back(), kAllDisabled);
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    SoundTab& page = *Form().FindPage<SoundTab>();
+    EXPECT_TRUE(page.checkbox_BlasterOff.IsChecked());
+    EXPECT_EQ(page.label_BlasterNotFound.Text(),
+              L"Саунд бластер не найден. Если Вы все же\nуверены, что саунд бластер в системе "
+              L"есть,\nвключите его и введите параметры вручную\nв группу \"Системные "
+              L"установки\".");
+    EXPECT_EQ(Sound("FXDevice"), 13);
+    EXPECT_EQ(Sound("MusicDevice"), 13);
+    EXPECT_EQ(CardControlsEnabled(page), kAllDisabled);
+  }));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, kQuestion);
   EXPECT_EQ(ConfigBytes(), before);
@@ -152,113 +141,80 @@ TEST_F(SetupTest, WithoutACardTheSwitchStartsOffAndTheFirstOpeningAsks) {
   // Unchecking enables the card's controls and gives 0 with the EMU line commented out, 6
   // with it active; checking again gives 13.
   boxes.answer = IDNO;
-  devices.clear();
-  ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), Do([&] {
-                           SoundTab& page = *Form().FindPage<SoundTab>();
-                           page.checkbox_BlasterOff.Click();
-                           checked = page.checkbox_BlasterOff.IsChecked();
-                           enabled.push_back(CardControlsEnabled(page));
-                           devices.push_back(Sound("FXDevice"));
-                           devices.push_back(Sound("MusicDevice"));
-                           page.checkbox_BlasterOff.Click();
-                           devices.push_back(Sound("MusicDevice"));
-                           enabled.push_back(CardControlsEnabled(page));
-                           Entry("BlasterEmu").disabled = false;
-                           page.checkbox_BlasterOff.Click();
-                           devices.push_back(Sound("FXDevice"));
-                           devices.push_back(Sound("MusicDevice"));
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_FALSE(checked);
+  std::vector<int> devices;
+  ASSERT_TRUE(OpenSetupOn(1, [&] {
+    SoundTab& page = *Form().FindPage<SoundTab>();
+    page.checkbox_BlasterOff.Click();
+    EXPECT_FALSE(page.checkbox_BlasterOff.IsChecked());
+    EXPECT_EQ(CardControlsEnabled(page), kAllEnabled);
+    devices.push_back(Sound("FXDevice"));
+    devices.push_back(Sound("MusicDevice"));
+    page.checkbox_BlasterOff.Click();
+    devices.push_back(Sound("MusicDevice"));
+    EXPECT_EQ(CardControlsEnabled(page), kAllDisabled);
+    Entry("BlasterEmu").disabled = false;
+    page.checkbox_BlasterOff.Click();
+    devices.push_back(Sound("FXDevice"));
+    devices.push_back(Sound("MusicDevice"));
+  }));
   EXPECT_EQ(devices, (std::vector<int>{0, 0, 13, 6, 6}));
-  EXPECT_EQ(enabled[1], kAllEnabled);
-  EXPECT_EQ(enabled[2], kAllDisabled);
 }
 
 TEST_F(SetupTest, WithACardFoundTheDevicesFollowTheEmuLineAndTheClosingAsks) {
   actions.detectSoundCard = [] { return true; };
-  WriteConfig([] {
+  ASSERT_TRUE(StartShellOn([] {
     SetSound("FXDevice", 6);
     SetSound("MusicDevice", 6);
-  });
-  ASSERT_TRUE(StartShell());
-  bool checked = true;
-  std::wstring notice = L"(none)";
-  std::vector<int> devices;
-  std::vector<bool> enabled;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           SoundTab& page = *Form().FindPage<SoundTab>();
-                           checked = page.checkbox_BlasterOff.IsChecked();
-                           notice = page.label_BlasterNotFound.Text();
-                           enabled = CardControlsEnabled(page);
-                           devices = {Sound("FXDevice"), Sound("MusicDevice")};
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_FALSE(checked);
-  EXPECT_EQ(notice, L"");
-  EXPECT_EQ(enabled, kAllEnabled);
-  EXPECT_EQ(devices, (std::vector<int>{0, 0}));
+  }));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    SoundTab& page = *Form().FindPage<SoundTab>();
+    EXPECT_FALSE(page.checkbox_BlasterOff.IsChecked());
+    EXPECT_EQ(page.label_BlasterNotFound.Text(), L"");
+    EXPECT_EQ(CardControlsEnabled(page), kAllEnabled);
+    EXPECT_EQ(Sound("FXDevice"), 0);
+    EXPECT_EQ(Sound("MusicDevice"), 0);
+  }));
   ASSERT_EQ(boxes.shown.size(), 1u);
 
   // A file that says 13 for one of the two: the switch starts off.
   WriteConfig([] { SetSound("MusicDevice", 13); });
-  ASSERT_TRUE(OpenSetup({WhenOpen(), Do([&] {
-                           checked = Form().FindPage<SoundTab>()->checkbox_BlasterOff.IsChecked();
-                           devices = {Sound("FXDevice"), Sound("MusicDevice")};
-                         }),
-                         PressKey(VK_ESCAPE)}));
-  EXPECT_TRUE(checked);
-  EXPECT_EQ(devices, (std::vector<int>{13, 13}));
+  ASSERT_TRUE(OpenSetupOn(0, [&] {
+    EXPECT_TRUE(Form().FindPage<SoundTab>()->checkbox_BlasterOff.IsChecked());
+    EXPECT_EQ(Sound("FXDevice"), 13);
+    EXPECT_EQ(Sound("MusicDevice"), 13);
+  }));
 }
 
 TEST_F(SetupTest, TheDefaultsButtonRestoresTheSectionAndLeavesTheSwitchAlone) {
-  WriteConfig([] {
+  ASSERT_TRUE(StartShellOn([] {
     NoSoundCard();
     SetSound("FXVolume", 12);
     SetSound("BlasterAddress", 0x280);
     SetSound("BlasterDma16", 7);
     SetSound("NumVoices", 32);  // not on the page, restored all the same
-  });
-  ASSERT_TRUE(StartShell());
-  bool checked = false;
-  std::vector<bool> enabled;
-  std::vector<std::wstring> shown;
-  std::vector<int> values;
-  ASSERT_TRUE(OpenSetup(
-      {WhenOpen(), SelectTab(1), Do([&] {
-         SoundTab& page = *Form().FindPage<SoundTab>();
-         page.cb_SoundDefault.Click();
-         checked = page.checkbox_BlasterOff.IsChecked();
-         enabled = CardControlsEnabled(page);
-         shown = {page.label_FXVal.Text(), page.textb_Address.Text(), page.combo_Dma16.FieldText()};
-         values = {Sound("FXVolume"),  Sound("BlasterAddress"), Sound("BlasterDma16"),
-                   Sound("NumVoices"), Sound("FXDevice"),       Sound("MusicDevice")};
-       }),
-       PressKey(VK_ESCAPE)}));
-  EXPECT_TRUE(checked);
-  EXPECT_EQ(enabled, kAllDisabled);
-  EXPECT_EQ(shown, (std::vector<std::wstring>{L" 180", L"220", L"5"}));
-  EXPECT_EQ(values, (std::vector<int>{180, 0x220, 5, 8, 0, 0}));
+  }));
+  ASSERT_TRUE(OpenSetupOn(1, [&] {
+    SoundTab& page = *Form().FindPage<SoundTab>();
+    page.cb_SoundDefault.Click();
+    EXPECT_TRUE(page.checkbox_BlasterOff.IsChecked());
+    EXPECT_EQ(CardControlsEnabled(page), kAllDisabled);
+    const std::vector<std::wstring> shown = {page.label_FXVal.Text(), page.textb_Address.Text(),
+                                             page.combo_Dma16.FieldText()};
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L" 180", L"220", L"5"}));
+    const std::vector<int> values = {Sound("FXVolume"),     Sound("BlasterAddress"),
+                                     Sound("BlasterDma16"), Sound("NumVoices"),
+                                     Sound("FXDevice"),     Sound("MusicDevice")};
+    EXPECT_EQ(values, (std::vector<int>{180, 0x220, 5, 8, 0, 0}));
+  }));
 }
 
 // Ctrl+Tab to the page, Tab to the effects slider, Right once, Esc, and Yes to the question.
 TEST_F(SetupTest, TheEffectsVolumeCanBeSetWithTheKeyboardAlone) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   boxes.answer = IDYES;
-  auto control = [](bool down) -> ModalStep {
-    return [down] {
-      BYTE keys[256] = {};
-      GetKeyboardState(keys);
-      keys[VK_CONTROL] = down ? 0x80 : 0;
-      SetKeyboardState(keys);
-      return true;
-    };
-  };
   int selected = -1;
   bool onSlider = false;
-  ASSERT_TRUE(OpenSetup({WhenOpen(), control(true), PressKey(VK_TAB), control(false),
-                         PressKey(VK_TAB), Do([&] {
+  ASSERT_TRUE(OpenSetup({WhenOpen(), PressChord(VK_TAB), PressKey(VK_TAB), Do([&] {
                            selected = Form().tabctrl_1.Selected();
                            onSlider = GetFocus() == Form().FindPage<SoundTab>()->slider_FX.hwnd();
                          }),
@@ -272,8 +228,7 @@ TEST_F(SetupTest, TheEffectsVolumeCanBeSetWithTheKeyboardAlone) {
 // Not run by the suite: keeps the Sound page on the screen for a screenshot, without a card
 // and then with one (--gtest_also_run_disabled_tests).
 TEST_F(SetupTest, DISABLED_ShowsTheSoundPageForScreenshots) {
-  WriteConfig(NoSoundCard);
-  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(StartShellOn(NoSoundCard));
   ASSERT_TRUE(OpenSetup({WhenOpen(), SelectTab(1), Hold(4000),
                          Do([&] { Form().FindPage<SoundTab>()->checkbox_BlasterOff.Click(); }),
                          Hold(4000), PressKey(VK_ESCAPE)}));
