@@ -7,6 +7,7 @@
 
 #include "setup/grid_patch.h"
 #include "toolkit/grid.h"
+#include "win_harness.h"
 
 using ::testing::ElementsAre;
 
@@ -65,26 +66,20 @@ class GridTest : public ::testing::Test {
   HWND parent_ = nullptr;
 };
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // A change on screen repaints its cell; a grid filled while hidden (as the setup pages fill
 // theirs) is painted whole when it is shown, so that no cell keeps an old text.
 TEST_F(GridTest, ChangesRepaintTheirCellOnScreenAndAGridFilledHiddenPaintsWholeWhenShown) {
   UpdateWindow(grid.hwnd());
   EXPECT_FALSE(GetUpdateRect(grid.hwnd(), nullptr, FALSE));
   grid.SetCellText(1, 1, L"changed");
-  EXPECT_TRUE(SameRect(UpdateRect(), grid.CellRect(1, 1)));
+  EXPECT_TRUE(wt::SameRect(UpdateRect(), grid.CellRect(1, 1)));
   UpdateWindow(grid.hwnd());
 
   ShowWindow(parent_, SW_HIDE);
   grid.SetColumnHeading(0, L"hidden");
   for (int row = 0; row < 50; ++row) grid.SetCellText(row, 2, L"filled while hidden");
   ShowWindow(parent_, SW_SHOWNA);
-  RECT client{};
-  GetClientRect(grid.hwnd(), &client);
-  EXPECT_TRUE(SameRect(UpdateRect(), client));
+  EXPECT_TRUE(wt::SameRect(UpdateRect(), wt::ClientRect(grid.hwnd())));
   EXPECT_EQ(grid.CellText(49, 2), L"filled while hidden");
   EXPECT_EQ(grid.ColumnHeading(0), L"hidden");
 }

@@ -32,6 +32,11 @@ class HelpTest : public ShellTest {
     for (int page = 0; page < kHelpPageCount; ++page) WritePage(page, PageColour(page));
   }
   HelpForm& Help() { return main->ButtonBar().Help(); }
+  // The shell started on the test's pages, the window opened with the Help button.
+  bool OpenHelpOnPages() {
+    WritePages();
+    return StartShell() && OpenHelp();
+  }
   bool OpenHelp() {
     main->ButtonBar().pictbttn_Help.Click();
     return wt::PumpUntil([this] { return Help().IsOpen() && IsWindowVisible(Help().hwnd()); });
@@ -65,42 +70,48 @@ class HelpTest : public ShellTest {
   }
 };
 
-TEST_F(HelpTest, OpensCentredAtTheFirstPageWithThePictureAndTheScrollBarSideBySide) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
+TEST_F(HelpTest, OpensCentredOnceAtTheFirstPageWithThePictureAndTheScrollBarSideBySide) {
+  ASSERT_TRUE(OpenHelpOnPages());
   HWND help = Help().hwnd();
   EXPECT_EQ(Caption(), L"Помощь");
   EXPECT_EQ(GetWindow(help, GW_OWNER), Bar());
   EXPECT_EQ(Shown(), PageColour(0));
   EXPECT_TRUE(boxes.shown.empty());
 
-  RECT picture = Help().pictb_Help.WindowRect(), bar = Help().vscroll_Help.WindowRect();
-  RECT client, outer;
-  GetClientRect(help, &client);
-  GetWindowRect(help, &outer);
-  MapWindowPoints(nullptr, help, reinterpret_cast<POINT*>(&picture), 2);
-  MapWindowPoints(nullptr, help, reinterpret_cast<POINT*>(&bar), 2);
   const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
-  EXPECT_EQ(picture.left, 0);
-  EXPECT_EQ(picture.top, 0);
-  EXPECT_EQ(picture.right - picture.left, 600);
-  EXPECT_EQ(picture.bottom - picture.top, 450);
-  EXPECT_EQ(client.right, 600 + scrollWidth + 5);
-  EXPECT_EQ(client.bottom, 450);
-  EXPECT_EQ(bar.left, client.right - scrollWidth);
-  EXPECT_EQ(bar.right, client.right);
-  EXPECT_EQ(bar.top, 0);
-  EXPECT_EQ(bar.bottom, 450);
+  const int clientWidth = 600 + scrollWidth + 5;
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(Help().pictb_Help.hwnd(), help), {0, 0, 600, 450}));
+  EXPECT_TRUE(wt::SameRect(wt::ClientRect(help), {0, 0, clientWidth, 450}));
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(Help().vscroll_Help.hwnd(), help),
+                           {clientWidth - scrollWidth, 0, clientWidth, 450}));
+  const RECT outer = wt::WindowRect(help);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+
+  // Help pressed while the window is open brings that window to the front.
+  Scroll(SB_LINEDOWN);
+  SetForegroundWindow(main->hwnd());
+  wt::PumpUntil([&] { return GetForegroundWindow() == main->hwnd(); });
+  main->ButtonBar().pictbttn_Help.Click();
+  EXPECT_EQ(Help().hwnd(), help);
+  EXPECT_TRUE(wt::PumpUntil([&] { return GetForegroundWindow() == help; }));
+  EXPECT_EQ(Position(), 1);
+  int helpWindows = 0;
+  EnumWindows(
+      [](HWND w, LPARAM l) {
+        wchar_t text[64] = {};
+        GetWindowTextW(w, text, 64);
+        if (IsWindowVisible(w) && std::wstring(text) == L"Помощь") ++*reinterpret_cast<int*>(l);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&helpWindows));
+  EXPECT_EQ(helpWindows, 1);
 }
 
-TEST_F(HelpTest, EachScrollPositionShowsItsPageAndPagingStopsAtTheLast) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
+// Each scroll reloads the page's file: a page changed meanwhile shows as it is now.
+TEST_F(HelpTest, EachScrollPositionShowsItsPageFromItsFileAndPagingStopsAtTheLast) {
+  ASSERT_TRUE(OpenHelpOnPages());
   Scroll(SB_LINEDOWN);
   EXPECT_EQ(Position(), 1);
   EXPECT_EQ(Shown(), PageColour(1));  // "KzR\LHelp02.bmp"
@@ -116,19 +127,13 @@ TEST_F(HelpTest, EachScrollPositionShowsItsPageAndPagingStopsAtTheLast) {
   Scroll(SB_TOP);
   EXPECT_EQ(Position(), 0);
   EXPECT_EQ(Shown(), PageColour(0));
-  EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(HelpTest, ScrollingBackReloadsThePagesFile) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
   Scroll(SB_LINEDOWN);
   ASSERT_EQ(Shown(), PageColour(1));
   WritePage(0, RGB(250, 10, 10));
   Scroll(SB_LINEUP);
   EXPECT_EQ(Position(), 0);
   EXPECT_EQ(Shown(), RGB(250, 10, 10));
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(HelpTest, AMissingPageIsReportedLeavesNoPictureAndScrollingGoesOn) {
@@ -162,10 +167,8 @@ TEST_F(HelpTest, APictureOfAnotherSizeIsFittedWithItsProportions) {
 // A player without a mouse: the scroll bar has the focus, the arrows and Page Down turn the
 // pages, Esc closes the window and the shell goes on.
 TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
   // The form keeps its font between openings: the objects are counted from the second one.
-  ASSERT_TRUE(OpenHelp());
+  ASSERT_TRUE(OpenHelpOnPages());
   PressKey(VK_ESCAPE);
   const long gdiBefore = tk::LiveObjects::Gdi();
   ASSERT_TRUE(OpenHelp());
@@ -207,30 +210,6 @@ TEST_F(HelpTest, AlphaPagesTurnedAHundredTimesLeaveNoCopyBehind) {
   const auto alive = std::count_if(shown.begin(), shown.end(),
                                    [](HBITMAP b) { return b && GetObjectType(b) != 0; });
   EXPECT_EQ(alive, 0);
-}
-
-TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  HWND first = Help().hwnd();
-  Scroll(SB_LINEDOWN);
-  SetForegroundWindow(main->hwnd());
-  wt::PumpUntil([&] { return GetForegroundWindow() == main->hwnd(); });
-  main->ButtonBar().pictbttn_Help.Click();
-  EXPECT_EQ(Help().hwnd(), first);
-  EXPECT_TRUE(wt::PumpUntil([&] { return GetForegroundWindow() == first; }));
-  EXPECT_EQ(Position(), 1);
-  int helpWindows = 0;
-  EnumWindows(
-      [](HWND w, LPARAM l) {
-        wchar_t text[64] = {};
-        GetWindowTextW(w, text, 64);
-        if (IsWindowVisible(w) && std::wstring(text) == L"Помощь") ++*reinterpret_cast<int*>(l);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&helpWindows));
-  EXPECT_EQ(helpWindows, 1);
 }
 
 // Not run by the suite: shows each of the real help pages, as the build draws them, and saves

@@ -26,9 +26,7 @@ class LaunchTest : public ShellTest {
     actions.launchGame = LaunchGame;
     previousKey = kz::InstalledSeams().installKey;
     kz::InstalledSeams().installKey = &key;
-    std::wstring folder = install.path();
-    folder.pop_back();
-    key.values = {{"Main Folder", wt::Utf8(folder)}, {"Cfg Name", "B.CFG"}};
+    key.values = {{"Main Folder", wt::Utf8(install.Folder())}, {"Cfg Name", "B.CFG"}};
     install.CopyIn(wt::TestProgramDir() + L"KzR\\logo.avi", L"KzR\\logo.avi");
     SetEnvironmentVariableW(L"VOLTRA_LOG", install.Join(L"game.log").c_str());
     SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"3");
@@ -64,11 +62,6 @@ class LaunchTest : public ShellTest {
     return wt::PumpUntil([&] { return GameLog().size() >= count; }, 20000);
   }
   int Priority() const { return GetThreadPriority(GetCurrentThread()); }
-  POINT BarOrigin() const {
-    RECT r;
-    GetWindowRect(Bar(), &r);
-    return {r.left, r.top};
-  }
 
   FakeInstallKey key;
   kz::InstallKey* previousKey = nullptr;
@@ -84,9 +77,9 @@ TEST_F(LaunchTest, TheGameStartsWithTheShellsParametersAndOnlyTheChosenConfigura
 
   // The shell has stepped back before the click returns.
   EXPECT_TRUE(main->IsWaiting());
-  const POINT origin = BarOrigin();
-  EXPECT_EQ(origin.x, GetSystemMetrics(SM_CXSCREEN) - 1);
-  EXPECT_EQ(origin.y, GetSystemMetrics(SM_CYSCREEN) - 1);
+  const RECT bar = wt::WindowRect(Bar());
+  EXPECT_EQ(bar.left, GetSystemMetrics(SM_CXSCREEN) - 1);
+  EXPECT_EQ(bar.top, GetSystemMetrics(SM_CYSCREEN) - 1);
   ASSERT_TRUE(main->ButtonBar().Logo().IsOpen());
   EXPECT_EQ(GetWindow(main->ButtonBar().Logo().hwnd(), GW_OWNER), nullptr);
   ASSERT_GE(sounds->log.size(), 3u);
@@ -101,10 +94,8 @@ TEST_F(LaunchTest, TheGameStartsWithTheShellsParametersAndOnlyTheChosenConfigura
 
   ASSERT_TRUE(WaitForStarts(1));
   Block game = GameLog()[0];
-  std::wstring folder = install.path();
-  folder.pop_back();
   EXPECT_EQ(game["commandline"], wt::Utf8(install.Join(L"voltra.exe")));
-  EXPECT_EQ(game["cwd"], wt::Utf8(folder));
+  EXPECT_EQ(game["cwd"], wt::Utf8(install.Folder()));
   EXPECT_EQ(game["priority_class"], "0x80");
   EXPECT_EQ(game["startup_flags"], "0x45");  // feedback on, position and show-window given
   EXPECT_EQ(game["show_window"], "3");
@@ -230,10 +221,8 @@ TEST_F(LaunchTest, TheCleanUpRemovesOnlyWhatIsSurelyAnotherConfiguration) {
   RemoveOtherConfigurations();
   EXPECT_TRUE(install.Exists(L"a.cfg"));
 
-  std::wstring folder = install.path();
-  folder.pop_back();
   key.present = true;
-  key.values["Main Folder"] = wt::Utf8(folder);
+  key.values["Main Folder"] = wt::Utf8(install.Folder());
   WriteConfigurations({L"ёлка.cfg", L"Другая.CFG"});
   key.values["Cfg Name"] = wt::Utf8(L"Ёлка.cfg");
   // A file that cannot be deleted stays, silently.

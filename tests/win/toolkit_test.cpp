@@ -83,37 +83,32 @@ TEST(FormTest, CreatesFromItsTemplateAndDecodesEventsInOnePlace) {
   EXPECT_FALSE(form.cb_Probe.events().Empty());
 }
 
-TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThat) {
+TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThatAndACloseHandlerCanKeepItOpen) {
   ProbeForm form;
   int cancels = 0, closes = 0;
+  bool keepOpen = true;
   ASSERT_TRUE(form.Create(nullptr));
   form.On<tk::Event::Cancel>([&] {
     ++cancels;
     return false;
   });
-  form.On<tk::Event::Close>([&] {
+  form.On<tk::Event::Close>([&](tk::CancelArgs& a) {
     ++closes;
+    a.cancel = keepOpen;
     return true;
   });
+  form.Close();
+  EXPECT_EQ(closes, 1);
+  EXPECT_NE(form.hwnd(), nullptr);
+  keepOpen = false;
   SendMessageW(form.hwnd(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_EQ(cancels, 1);
   EXPECT_NE(form.hwnd(), nullptr);
   form.SetCloseOnCancel(true);
   SendMessageW(form.hwnd(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_EQ(cancels, 2);
-  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(closes, 2);
   EXPECT_EQ(form.hwnd(), nullptr);
-}
-
-TEST(FormTest, ACloseHandlerCanKeepTheFormOpen) {
-  ProbeForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  form.On<tk::Event::Close>([](tk::CancelArgs& a) {
-    a.cancel = true;
-    return true;
-  });
-  form.Close();
-  EXPECT_NE(form.hwnd(), nullptr);
 }
 
 // OutputDebugStringW raises DBG_PRINTEXCEPTION_C with the text, which a vectored handler sees.

@@ -199,6 +199,29 @@ void WriteInstallValue(const wchar_t* name, const std::wstring& data) {
                   DWORD((data.size() + 1) * sizeof(wchar_t)));
 }
 
+RECT WindowRect(HWND window, HWND parent) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+RECT ClientRect(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return r;
+}
+
+::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
+  if (EqualRect(&actual, &expected)) return ::testing::AssertionSuccess();
+  const auto text = [](const RECT& r) {
+    return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
+  };
+  return ::testing::AssertionFailure() << text(actual) << " where " << text(expected)
+                                       << " was expected";
+}
+
 std::string SolidBitmap(int width, int height, COLORREF colour, int alpha) {
   const int pixel = alpha < 0 ? 3 : 4;
   const int row = (width * pixel + 3) & ~3;
