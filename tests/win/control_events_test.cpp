@@ -174,12 +174,11 @@ TEST_F(ControlEventsTest, AListBoxRaisesSelectDoubleClickAndLostFocusEachOnItsOw
   EXPECT_THAT(form.log, IsEmpty());
 }
 
-TEST_F(ControlEventsTest, ASliderReportsThePositionItNowStandsAt) {
+// A scroll bar moves by its steps within its range.
+TEST_F(ControlEventsTest, ASliderAndAScrollBarReportThePositionTheyNowStandAt) {
   ASSERT_NO_FATAL_FAILURE(Open());
   FocusOn(form.slider_Volume);
-  PressKey(form.slider_Volume.hwnd(), VK_RIGHT);
-  PressKey(form.slider_Volume.hwnd(), VK_NEXT);
-  PressKey(form.slider_Volume.hwnd(), VK_END);
+  for (UINT key : {VK_RIGHT, VK_NEXT, VK_END}) PressKey(form.slider_Volume.hwnd(), key);
   EXPECT_THAT(form.log, ElementsAre("slider_Volume 51", "slider_Volume 61", "slider_Volume 100"));
   EXPECT_EQ(form.slider_Volume.Position(), 100);
 
@@ -190,10 +189,8 @@ TEST_F(ControlEventsTest, ASliderReportsThePositionItNowStandsAt) {
   SendMessageW(form.hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                reinterpret_cast<LPARAM>(form.slider_Volume.hwnd()));
   EXPECT_THAT(form.log, ElementsAre("slider_Volume 37"));
-}
 
-TEST_F(ControlEventsTest, AScrollBarMovesByItsStepsWithinItsRangeAndReportsWhereItWent) {
-  ASSERT_NO_FATAL_FAILURE(Open());
+  form.log.clear();
   const auto scroll = [&](int code, int thumb = 0) {
     SendMessageW(form.hwnd(), WM_VSCROLL, MAKEWPARAM(code, thumb),
                  reinterpret_cast<LPARAM>(form.vscroll_Pages.hwnd()));

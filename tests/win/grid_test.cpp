@@ -13,6 +13,9 @@ using ::testing::ElementsAre;
 
 namespace {
 
+using Cell = std::pair<int, int>;
+Cell CurrentCell(const tk::Grid& grid) { return {grid.CurrentRow(), grid.CurrentColumn()}; }
+
 class GridTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -158,8 +161,7 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   EXPECT_EQ(other.CurrentRow(), -1);
 
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 3);
-  EXPECT_EQ(grid.CurrentColumn(), 2);
+  EXPECT_EQ(CurrentCell(grid), Cell(3, 2));
   EXPECT_EQ(other.CurrentRow(), -1);
 
   // A hidden row leaves the saved row; the column is always saved.
@@ -167,14 +169,12 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   grid.SetCurrentColumn(1);
   patch.RememberSelection(grid);
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 3);
-  EXPECT_EQ(grid.CurrentColumn(), 1);
+  EXPECT_EQ(CurrentCell(grid), Cell(3, 1));
   grid.SetCurrentRow(9);
   patch.HideSelection(grid);
   EXPECT_EQ(grid.CurrentRow(), -1);
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 9);
-  EXPECT_EQ(grid.CurrentColumn(), 1);
+  EXPECT_EQ(CurrentCell(grid), Cell(9, 1));
 
   // Suspended, nothing is saved, hidden or restored.
   patch.SetActive(false);
@@ -190,8 +190,7 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   EXPECT_EQ(grid.CurrentRow(), 9);
 
   patch.RestoreSelection(other);
-  EXPECT_EQ(other.CurrentRow(), 0);
-  EXPECT_EQ(other.CurrentColumn(), 0);
+  EXPECT_EQ(CurrentCell(other), Cell(0, 0));
   EXPECT_EQ(patch.Records().size(), 2u);
 }
 

@@ -25,16 +25,17 @@ class HelpTest : public ShellTest {
   }
 
   void WritePage(int page, COLORREF colour, int width = kHelpPictureWidth,
-                 int height = kHelpPictureHeight) {
-    install.Write(tk::Widen(HelpPageFile(page)), wt::SolidBitmap(width, height, colour));
+                 int height = kHelpPictureHeight, int alpha = -1) {
+    install.Write(tk::Widen(HelpPageFile(page)), wt::SolidBitmap(width, height, colour, alpha));
   }
-  void WritePages() {
-    for (int page = 0; page < kHelpPageCount; ++page) WritePage(page, PageColour(page));
+  void WritePages(int alpha = -1) {
+    for (int page = 0; page < kHelpPageCount; ++page)
+      WritePage(page, PageColour(page), kHelpPictureWidth, kHelpPictureHeight, alpha);
   }
   HelpForm& Help() { return main->ButtonBar().Help(); }
-  // The shell started on the test's pages, the window opened with the Help button.
-  bool OpenHelpOnPages() {
-    WritePages();
+  // The shell started on the test's pages (of that alpha), the window opened with Help.
+  bool OpenHelpOnPages(int alpha = -1) {
+    WritePages(alpha);
     return StartShell() && OpenHelp();
   }
   bool OpenHelp() {
@@ -53,6 +54,11 @@ class HelpTest : public ShellTest {
         << "the scroll bar has not the focus";
   }
   int Position() { return Help().vscroll_Help.Position(); }
+  // The scroll bar at `page`, and that page's picture shown.
+  ::testing::AssertionResult AtPage(int page) {
+    if (Position() == page && Shown() == PageColour(page)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << Position() << ", showing " << Shown();
+  }
   // The colour of the picture the box shows at (x, y); CLR_INVALID without a picture.
   COLORREF Shown(int x = kHelpPictureWidth / 2, int y = kHelpPictureHeight / 2) {
     HBITMAP picture = Help().pictb_Help.Bitmap();
@@ -63,17 +69,14 @@ class HelpTest : public ShellTest {
     SelectObject(dc.get(), old);
     return colour;
   }
-  std::wstring Caption() {
-    wchar_t text[64] = {};
-    GetWindowTextW(Help().hwnd(), text, 64);
-    return text;
-  }
 };
 
 TEST_F(HelpTest, OpensCentredOnceAtTheFirstPageWithThePictureAndTheScrollBarSideBySide) {
   ASSERT_TRUE(OpenHelpOnPages());
   HWND help = Help().hwnd();
-  EXPECT_EQ(Caption(), L"Помощь");
+  wchar_t caption[64] = {};
+  GetWindowTextW(help, caption, 64);
+  EXPECT_EQ(std::wstring(caption), L"Помощь");
   EXPECT_EQ(GetWindow(help, GW_OWNER), Bar());
   EXPECT_EQ(Shown(), PageColour(0));
   EXPECT_TRUE(boxes.shown.empty());
@@ -113,20 +116,15 @@ TEST_F(HelpTest, OpensCentredOnceAtTheFirstPageWithThePictureAndTheScrollBarSide
 TEST_F(HelpTest, EachScrollPositionShowsItsPageFromItsFileAndPagingStopsAtTheLast) {
   ASSERT_TRUE(OpenHelpOnPages());
   Scroll(SB_LINEDOWN);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));  // "KzR\LHelp02.bmp"
+  EXPECT_TRUE(AtPage(1));  // "KzR\LHelp02.bmp"
   for (int i = 0; i < 5; ++i) Scroll(SB_LINEDOWN);
-  ASSERT_EQ(Position(), 6);
-  EXPECT_EQ(Shown(), PageColour(6));
+  ASSERT_TRUE(AtPage(6));
   Scroll(SB_PAGEDOWN);
-  EXPECT_EQ(Position(), 7);
-  EXPECT_EQ(Shown(), PageColour(7));  // "KzR\LHelp08.bmp"
+  EXPECT_TRUE(AtPage(7));  // "KzR\LHelp08.bmp"
   Scroll(SB_PAGEDOWN);
-  EXPECT_EQ(Position(), 7);
-  EXPECT_EQ(Shown(), PageColour(7));
+  EXPECT_TRUE(AtPage(7));
   Scroll(SB_TOP);
-  EXPECT_EQ(Position(), 0);
-  EXPECT_EQ(Shown(), PageColour(0));
+  EXPECT_TRUE(AtPage(0));
   Scroll(SB_LINEDOWN);
   ASSERT_EQ(Shown(), PageColour(1));
   WritePage(0, RGB(250, 10, 10));
@@ -136,11 +134,18 @@ TEST_F(HelpTest, EachScrollPositionShowsItsPageFromItsFileAndPagingStopsAtTheLas
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(HelpTest, AMissingPageIsReportedLeavesNoPictureAndScrollingGoesOn) {
+TEST_F(HelpTest, APictureOfAnotherSizeIsFittedAndAMissingPageIsReportedWithoutAPicture) {
   WritePages();
+  WritePage(0, RGB(0, 0, 255), 400, 100);  // four times as wide as high: 600 x 150 in the box
   DeleteFileW(install.Join(L"KzR\\LHelp05.bmp").c_str());
   ASSERT_TRUE(StartShell());
   ASSERT_TRUE(OpenHelp());
+  EXPECT_EQ(Shown(300, 225), RGB(0, 0, 255));
+  EXPECT_EQ(Shown(10, 160), RGB(0, 0, 255));
+  EXPECT_EQ(Shown(300, 140), RGB(0, 0, 0));
+  EXPECT_EQ(Shown(300, 310), RGB(0, 0, 0));
+
+  // Scrolling goes on past the missing page.
   for (int i = 0; i < 4; ++i) Scroll(SB_LINEDOWN);
   EXPECT_EQ(Position(), 4);
   EXPECT_EQ(Shown(), CLR_INVALID);
@@ -148,20 +153,8 @@ TEST_F(HelpTest, AMissingPageIsReportedLeavesNoPictureAndScrollingGoesOn) {
   EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\LHelp05.bmp' file");
   EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
   Scroll(SB_LINEDOWN);
-  EXPECT_EQ(Position(), 5);
-  EXPECT_EQ(Shown(), PageColour(5));
+  EXPECT_TRUE(AtPage(5));
   EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(HelpTest, APictureOfAnotherSizeIsFittedWithItsProportions) {
-  WritePages();
-  WritePage(0, RGB(0, 0, 255), 400, 100);  // four times as wide as high: 600 x 150 in the box
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  EXPECT_EQ(Shown(300, 225), RGB(0, 0, 255));
-  EXPECT_EQ(Shown(10, 160), RGB(0, 0, 255));
-  EXPECT_EQ(Shown(300, 140), RGB(0, 0, 0));
-  EXPECT_EQ(Shown(300, 310), RGB(0, 0, 0));
 }
 
 // A player without a mouse: the scroll bar has the focus, the arrows and Page Down turn the
@@ -173,13 +166,11 @@ TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
   const long gdiBefore = tk::LiveObjects::Gdi();
   ASSERT_TRUE(OpenHelp());
   PressKey(VK_DOWN);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));
+  EXPECT_TRUE(AtPage(1));
   PressKey(VK_NEXT);
   EXPECT_EQ(Position(), 2);
   PressKey(VK_UP);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));
+  EXPECT_TRUE(AtPage(1));
   PressKey(VK_ESCAPE);
   EXPECT_FALSE(Help().IsOpen());
   EXPECT_FALSE(wt::QuitPosted());
@@ -188,18 +179,13 @@ TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
 
   // The next opening starts at the first page again.
   ASSERT_TRUE(OpenHelp());
-  EXPECT_EQ(Position(), 0);
-  EXPECT_EQ(Shown(), PageColour(0));
+  EXPECT_TRUE(AtPage(0));
 }
 
 // Pages with an alpha channel: the picture box shows a copy of its own of each, which must go
 // when the next page comes and when the window closes.
 TEST_F(HelpTest, AlphaPagesTurnedAHundredTimesLeaveNoCopyBehind) {
-  for (int page = 0; page < kHelpPageCount; ++page)
-    install.Write(tk::Widen(HelpPageFile(page)),
-                  wt::SolidBitmap(kHelpPictureWidth, kHelpPictureHeight, PageColour(page), 0x80));
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
+  ASSERT_TRUE(OpenHelpOnPages(0x80));
   std::vector<HBITMAP> shown = {Help().pictb_Help.Bitmap()};
   for (int turn = 1; turn < 100; ++turn) {
     Scroll(Position() == kHelpPageCount - 1 ? SB_TOP : SB_LINEDOWN);

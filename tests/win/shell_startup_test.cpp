@@ -101,18 +101,37 @@ TEST_F(ShellTest, AnyArgumentStartsTheGameOnceAfterTheBarAndTheSounds) {
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
 }
 
-TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsActionAndTheGameWaitsForItsClick) {
+TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsActionButNotWhileTheGameRuns) {
+  // Without arguments, the game waits for its click.
   ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
   wt::PumpFor(300);
   EXPECT_EQ(std::count(sounds->log.begin(), sounds->log.end(), "launch [bar]"), 0);
   sounds->log.clear();
-  main->ButtonBar().pictbttn_Game.Click();
-  main->ButtonBar().pictbttn_Help.Click();
-  main->ButtonBar().pictbttn_Setup.Click();
+  bar.pictbttn_Game.Click();
+  bar.pictbttn_Help.Click();
+  bar.pictbttn_Setup.Click();
   EXPECT_THAT(sounds->log,
               ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]",
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help",
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "setup"));
+
+  // While the game runs, clicks are ignored.
+  STARTUPINFOW startup{};
+  ASSERT_TRUE(bar.GameProcess().Start(L"\"" + tk::ProgramPath() + L"\" --sleep=1500", 0, startup));
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
+  sounds->log.clear();
+  bar.pictbttn_Help.Click();
+  bar.pictbttn_Exit.Click();
+  EXPECT_TRUE(sounds->log.empty());
+  EXPECT_EQ(ShutdownRuns(), 0);
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_IDLE);
+
+  ASSERT_TRUE(wt::PumpUntil([&] { return !bar.IsBusy(); }));
+  bar.pictbttn_Help.Click();
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
 }
 
 TEST_F(ShellTest, ExitTwiceAndClosingTheBarShutDownOnceAndLeaveNoGdiObjectBehind) {
@@ -142,26 +161,6 @@ TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgram) {
   EXPECT_EQ(ShutdownRuns(), 1);
   ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
   EXPECT_EQ(wt::QuitCode(), 0);
-}
-
-TEST_F(ShellTest, ClicksAreIgnoredWhileTheGameRuns) {
-  ASSERT_TRUE(StartShell());
-  ButtonBarForm& bar = main->ButtonBar();
-  STARTUPINFOW startup{};
-  ASSERT_TRUE(bar.GameProcess().Start(L"\"" + tk::ProgramPath() + L"\" --sleep=1500", 0, startup));
-  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
-  sounds->log.clear();
-  bar.pictbttn_Help.Click();
-  bar.pictbttn_Exit.Click();
-  EXPECT_TRUE(sounds->log.empty());
-  EXPECT_EQ(ShutdownRuns(), 0);
-  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_IDLE);
-
-  ASSERT_TRUE(wt::PumpUntil([&] { return !bar.IsBusy(); }));
-  bar.pictbttn_Help.Click();
-  EXPECT_THAT(sounds->log,
-              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
-  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
 }
 
 // The application object runs the whole life: start, message loop, end.

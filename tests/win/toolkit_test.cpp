@@ -247,12 +247,8 @@ TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
   EXPECT_EQ(CurrentCfgName(), "");
 }
 
-}  // namespace
-
 // Moments for a timing harness: each test case runs in a process of its own, so the variable
 // is read fresh.
-namespace {
-
 tk::KernelHandle MomentEvent(const wchar_t* name) {
   return tk::KernelHandle(CreateEventW(nullptr, TRUE, FALSE, name));
 }
@@ -260,8 +256,6 @@ tk::KernelHandle MomentEvent(const wchar_t* name) {
 bool IsSet(const tk::KernelHandle& event) {
   return WaitForSingleObject(event.get(), 0) == WAIT_OBJECT_0;
 }
-
-}  // namespace
 
 TEST(MomentTest, WithThePrefixSetOnlyTheNamedMomentsEventIsSet) {
   SetEnvironmentVariableW(tk::kMomentsVariable, L"MomentTest1");
@@ -283,3 +277,5 @@ TEST(MomentTest, WithoutThePrefixNothingIsSignalled) {
   EXPECT_FALSE(IsSet(unprefixed));
   EXPECT_FALSE(IsSet(bare));
 }
+
+}  // namespace
