@@ -226,7 +226,7 @@ class InstallKeyTest : public ::testing::Test {
   }
 };
 
-TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
+TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreatedAndNamesTravelAsUnicode) {
   StoreCfgName("новый.cfg");
   EXPECT_EQ(CurrentCfgName(), "новый.cfg");
   LoadCfgName();
@@ -234,9 +234,8 @@ TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
   EXPECT_FALSE(InstallKeyOpens());
   EXPECT_EQ(ReadInstallValue("Main Folder"), "");
   EXPECT_FALSE(KeyExists());
-}
 
-TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
+  // Names travel as Unicode whatever the code page.
   wt::WriteInstallValue(L"Main Folder", L"C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Main Folder"), "C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Cfg Name"), "");
