@@ -183,8 +183,7 @@ TEST_F(AutorunTest, TheWindowIsCentredWithItsCaptionButtonsAndIcon) {
   EXPECT_NE(form->pictbttn_Install.Face(), nullptr);
   EXPECT_NE(form->pictbttn_Exit.Face(), nullptr);
   EXPECT_NE(SendMessageW(form->hwnd(), WM_GETICON, ICON_BIG, 0), 0);
-  RECT r;
-  GetWindowRect(form->hwnd(), &r);
+  const RECT r = wt::WindowRect(form->hwnd());
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2);
   EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2);
 }

@@ -98,25 +98,30 @@ HWND ComboField(const tk::ComboBox& combo) {
   return info.hwndItem;
 }
 
-// Shown, with the dialog's first focus given out and forgotten.
-void ShowAndSettle(EventsForm& form) {
-  ShowWindow(form.hwnd(), SW_SHOW);
-  form.textb_Other.Focus();
-  wt::PumpFor(50);
-  form.log.clear();
-}
-
 void PressKey(HWND target, UINT key) {
   PostMessageW(target, WM_KEYDOWN, key, 1);
   wt::PumpFor(30);
 }
 
-TEST(ControlEventsTest, AnEditableComboBoxChangesOnEachKeystrokeAndItsListOpensQuietly) {
+class ControlEventsTest : public ::testing::Test {
+ protected:
+  // Created and shown, with the dialog's first focus given out and forgotten.
+  void Open() {
+    ASSERT_TRUE(form.Create(nullptr));
+    ShowWindow(form.hwnd(), SW_SHOW);
+    FocusOn(form.textb_Other);
+    form.log.clear();
+  }
+  void FocusOn(tk::Control& control) {
+    control.Focus();
+    wt::PumpFor(50);
+  }
   EventsForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  ShowAndSettle(form);
-  form.combo_Name.Focus();
-  wt::PumpFor(50);
+};
+
+TEST_F(ControlEventsTest, AnEditableComboBoxChangesOnEachKeystrokeAndItsListOpensQuietly) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  FocusOn(form.combo_Name);
   EXPECT_THAT(form.log, ElementsAre("combo_Name got focus"));
   form.log.clear();
   for (wchar_t c : std::wstring(L"Иг1")) PostMessageW(ComboField(form.combo_Name), WM_CHAR, c, 1);
@@ -135,17 +140,13 @@ TEST(ControlEventsTest, AnEditableComboBoxChangesOnEachKeystrokeAndItsListOpensQ
   form.combo_Name.SetFieldText(L"Задано");
   EXPECT_THAT(form.log, IsEmpty());
 
-  form.textb_Other.Focus();
-  wt::PumpFor(50);
+  FocusOn(form.textb_Other);
   EXPECT_THAT(form.log, ElementsAre("combo_Name lost focus"));
 }
 
-TEST(ControlEventsTest, AListBoxRaisesSelectDoubleClickAndLostFocusEachOnItsOwn) {
-  EventsForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  ShowAndSettle(form);
-  form.lb_Items.Focus();
-  wt::PumpFor(50);
+TEST_F(ControlEventsTest, AListBoxRaisesSelectDoubleClickAndLostFocusEachOnItsOwn) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  FocusOn(form.lb_Items);
   form.log.clear();
   PressKey(form.lb_Items.hwnd(), VK_DOWN);
   EXPECT_THAT(form.log, ElementsAre("lb_Items select"));
@@ -164,8 +165,7 @@ TEST(ControlEventsTest, AListBoxRaisesSelectDoubleClickAndLostFocusEachOnItsOwn)
 
   // LBN_KILLFOCUS is 5, a button's double click: here it is the loss of focus alone.
   form.log.clear();
-  form.textb_Other.Focus();
-  wt::PumpFor(50);
+  FocusOn(form.textb_Other);
   EXPECT_THAT(form.log, ElementsAre("lb_Items lost focus"));
   // Choosing from code raises nothing.
   form.log.clear();
@@ -174,15 +174,11 @@ TEST(ControlEventsTest, AListBoxRaisesSelectDoubleClickAndLostFocusEachOnItsOwn)
   EXPECT_THAT(form.log, IsEmpty());
 }
 
-TEST(ControlEventsTest, ASliderReportsThePositionItNowStandsAt) {
-  EventsForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  ShowAndSettle(form);
-  form.slider_Volume.Focus();
-  wt::PumpFor(50);
-  PressKey(form.slider_Volume.hwnd(), VK_RIGHT);
-  PressKey(form.slider_Volume.hwnd(), VK_NEXT);
-  PressKey(form.slider_Volume.hwnd(), VK_END);
+// A scroll bar moves by its steps within its range.
+TEST_F(ControlEventsTest, ASliderAndAScrollBarReportThePositionTheyNowStandAt) {
+  ASSERT_NO_FATAL_FAILURE(Open());
+  FocusOn(form.slider_Volume);
+  for (UINT key : {VK_RIGHT, VK_NEXT, VK_END}) PressKey(form.slider_Volume.hwnd(), key);
   EXPECT_THAT(form.log, ElementsAre("slider_Volume 51", "slider_Volume 61", "slider_Volume 100"));
   EXPECT_EQ(form.slider_Volume.Position(), 100);
 
@@ -193,12 +189,8 @@ TEST(ControlEventsTest, ASliderReportsThePositionItNowStandsAt) {
   SendMessageW(form.hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0),
                reinterpret_cast<LPARAM>(form.slider_Volume.hwnd()));
   EXPECT_THAT(form.log, ElementsAre("slider_Volume 37"));
-}
 
-TEST(ControlEventsTest, AScrollBarMovesByItsStepsWithinItsRangeAndReportsWhereItWent) {
-  EventsForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  ShowAndSettle(form);
+  form.log.clear();
   const auto scroll = [&](int code, int thumb = 0) {
     SendMessageW(form.hwnd(), WM_VSCROLL, MAKEWPARAM(code, thumb),
                  reinterpret_cast<LPARAM>(form.vscroll_Pages.hwnd()));
@@ -219,8 +211,7 @@ TEST(ControlEventsTest, AScrollBarMovesByItsStepsWithinItsRangeAndReportsWhereIt
 
 // Enter and Space reach the control as key-down events inside a modal dialog; Esc still
 // closes the dialog. The key observer sees the keys of the dialog's own loop.
-TEST(ControlEventsTest, AControlOfOurOwnTakesEnterAndSpaceWhileEscClosesTheDialog) {
-  EventsForm form;
+TEST_F(ControlEventsTest, AControlOfOurOwnTakesEnterAndSpaceWhileEscClosesTheDialog) {
   std::vector<std::pair<HWND, WPARAM>> observed;
   tk::KeyObserver observer([&](const MSG& msg) { observed.emplace_back(msg.hwnd, msg.wParam); });
   HWND probe = nullptr;
@@ -247,10 +238,8 @@ TEST(ControlEventsTest, AControlOfOurOwnTakesEnterAndSpaceWhileEscClosesTheDialo
 
 // Two observers each see a key once, the control still gets it, and the hook goes with the
 // last observer.
-TEST(ControlEventsTest, KeyObserversEachSeeAKeyOnceAndLeaveItToTheControl) {
-  EventsForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  ShowAndSettle(form);
+TEST_F(ControlEventsTest, KeyObserversEachSeeAKeyOnceAndLeaveItToTheControl) {
+  ASSERT_NO_FATAL_FAILURE(Open());
   form.grid_Probe.Focus();
   std::vector<WPARAM> observed;
   {

@@ -132,16 +132,10 @@ TEST(ControlsTest, TheTabControlShowsOnlyTheSelectedPageOverItsDisplayArea) {
     EXPECT_FALSE(IsWindowVisible(first.hwnd()));
     EXPECT_TRUE(IsWindowVisible(second.hwnd()));
     // The page sits at the display area's corner, above the tab control.
-    RECT page{};
-    GetWindowRect(second.hwnd(), &page);
-    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&page), 2);
-    const RECT area = tabs.DisplayArea();
+    const RECT page = wt::WindowRect(second.hwnd(), form.hwnd()), area = tabs.DisplayArea();
     EXPECT_EQ(page.left, area.left);
     EXPECT_EQ(page.top, area.top);
-    RECT tab{};
-    GetWindowRect(tabs.hwnd(), &tab);
-    MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&tab), 2);
-    EXPECT_GT(area.top, tab.top);
+    EXPECT_GT(area.top, wt::WindowRect(tabs.hwnd(), form.hwnd()).top);
     POINT inside{area.left + 2, area.top + 2};
     EXPECT_EQ(ChildWindowFromPointEx(form.hwnd(), inside, CWP_SKIPINVISIBLE), second.hwnd());
     EXPECT_EQ(tabs.Page(1), second.hwnd());

@@ -7,10 +7,14 @@
 
 #include "setup/grid_patch.h"
 #include "toolkit/grid.h"
+#include "win_harness.h"
 
 using ::testing::ElementsAre;
 
 namespace {
+
+using Cell = std::pair<int, int>;
+Cell CurrentCell(const tk::Grid& grid) { return {grid.CurrentRow(), grid.CurrentColumn()}; }
 
 class GridTest : public ::testing::Test {
  protected:
@@ -65,26 +69,20 @@ class GridTest : public ::testing::Test {
   HWND parent_ = nullptr;
 };
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // A change on screen repaints its cell; a grid filled while hidden (as the setup pages fill
 // theirs) is painted whole when it is shown, so that no cell keeps an old text.
 TEST_F(GridTest, ChangesRepaintTheirCellOnScreenAndAGridFilledHiddenPaintsWholeWhenShown) {
   UpdateWindow(grid.hwnd());
   EXPECT_FALSE(GetUpdateRect(grid.hwnd(), nullptr, FALSE));
   grid.SetCellText(1, 1, L"changed");
-  EXPECT_TRUE(SameRect(UpdateRect(), grid.CellRect(1, 1)));
+  EXPECT_TRUE(wt::SameRect(UpdateRect(), grid.CellRect(1, 1)));
   UpdateWindow(grid.hwnd());
 
   ShowWindow(parent_, SW_HIDE);
   grid.SetColumnHeading(0, L"hidden");
   for (int row = 0; row < 50; ++row) grid.SetCellText(row, 2, L"filled while hidden");
   ShowWindow(parent_, SW_SHOWNA);
-  RECT client{};
-  GetClientRect(grid.hwnd(), &client);
-  EXPECT_TRUE(SameRect(UpdateRect(), client));
+  EXPECT_TRUE(wt::SameRect(UpdateRect(), wt::ClientRect(grid.hwnd())));
   EXPECT_EQ(grid.CellText(49, 2), L"filled while hidden");
   EXPECT_EQ(grid.ColumnHeading(0), L"hidden");
 }
@@ -163,8 +161,7 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   EXPECT_EQ(other.CurrentRow(), -1);
 
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 3);
-  EXPECT_EQ(grid.CurrentColumn(), 2);
+  EXPECT_EQ(CurrentCell(grid), Cell(3, 2));
   EXPECT_EQ(other.CurrentRow(), -1);
 
   // A hidden row leaves the saved row; the column is always saved.
@@ -172,14 +169,12 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   grid.SetCurrentColumn(1);
   patch.RememberSelection(grid);
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 3);
-  EXPECT_EQ(grid.CurrentColumn(), 1);
+  EXPECT_EQ(CurrentCell(grid), Cell(3, 1));
   grid.SetCurrentRow(9);
   patch.HideSelection(grid);
   EXPECT_EQ(grid.CurrentRow(), -1);
   patch.RestoreSelection(grid);
-  EXPECT_EQ(grid.CurrentRow(), 9);
-  EXPECT_EQ(grid.CurrentColumn(), 1);
+  EXPECT_EQ(CurrentCell(grid), Cell(9, 1));
 
   // Suspended, nothing is saved, hidden or restored.
   patch.SetActive(false);
@@ -195,8 +190,7 @@ TEST_F(GridTest, TheKeeperHidesAndRestoresEachGridsOwnCellUnlessSuspended) {
   EXPECT_EQ(grid.CurrentRow(), 9);
 
   patch.RestoreSelection(other);
-  EXPECT_EQ(other.CurrentRow(), 0);
-  EXPECT_EQ(other.CurrentColumn(), 0);
+  EXPECT_EQ(CurrentCell(other), Cell(0, 0));
   EXPECT_EQ(patch.Records().size(), 2u);
 }
 

@@ -25,13 +25,19 @@ class HelpTest : public ShellTest {
   }
 
   void WritePage(int page, COLORREF colour, int width = kHelpPictureWidth,
-                 int height = kHelpPictureHeight) {
-    install.Write(tk::Widen(HelpPageFile(page)), wt::SolidBitmap(width, height, colour));
+                 int height = kHelpPictureHeight, int alpha = -1) {
+    install.Write(tk::Widen(HelpPageFile(page)), wt::SolidBitmap(width, height, colour, alpha));
   }
-  void WritePages() {
-    for (int page = 0; page < kHelpPageCount; ++page) WritePage(page, PageColour(page));
+  void WritePages(int alpha = -1) {
+    for (int page = 0; page < kHelpPageCount; ++page)
+      WritePage(page, PageColour(page), kHelpPictureWidth, kHelpPictureHeight, alpha);
   }
   HelpForm& Help() { return main->ButtonBar().Help(); }
+  // The shell started on the test's pages (of that alpha), the window opened with Help.
+  bool OpenHelpOnPages(int alpha = -1) {
+    WritePages(alpha);
+    return StartShell() && OpenHelp();
+  }
   bool OpenHelp() {
     main->ButtonBar().pictbttn_Help.Click();
     return wt::PumpUntil([this] { return Help().IsOpen() && IsWindowVisible(Help().hwnd()); });
@@ -48,6 +54,11 @@ class HelpTest : public ShellTest {
         << "the scroll bar has not the focus";
   }
   int Position() { return Help().vscroll_Help.Position(); }
+  // The scroll bar at `page`, and that page's picture shown.
+  ::testing::AssertionResult AtPage(int page) {
+    if (Position() == page && Shown() == PageColour(page)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "at " << Position() << ", showing " << Shown();
+  }
   // The colour of the picture the box shows at (x, y); CLR_INVALID without a picture.
   COLORREF Shown(int x = kHelpPictureWidth / 2, int y = kHelpPictureHeight / 2) {
     HBITMAP picture = Help().pictb_Help.Bitmap();
@@ -58,168 +69,36 @@ class HelpTest : public ShellTest {
     SelectObject(dc.get(), old);
     return colour;
   }
-  std::wstring Caption() {
-    wchar_t text[64] = {};
-    GetWindowTextW(Help().hwnd(), text, 64);
-    return text;
-  }
 };
 
-TEST_F(HelpTest, OpensCentredAtTheFirstPageWithThePictureAndTheScrollBarSideBySide) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
+TEST_F(HelpTest, OpensCentredOnceAtTheFirstPageWithThePictureAndTheScrollBarSideBySide) {
+  ASSERT_TRUE(OpenHelpOnPages());
   HWND help = Help().hwnd();
-  EXPECT_EQ(Caption(), L"Помощь");
+  wchar_t caption[64] = {};
+  GetWindowTextW(help, caption, 64);
+  EXPECT_EQ(std::wstring(caption), L"Помощь");
   EXPECT_EQ(GetWindow(help, GW_OWNER), Bar());
   EXPECT_EQ(Shown(), PageColour(0));
   EXPECT_TRUE(boxes.shown.empty());
 
-  RECT picture = Help().pictb_Help.WindowRect(), bar = Help().vscroll_Help.WindowRect();
-  RECT client, outer;
-  GetClientRect(help, &client);
-  GetWindowRect(help, &outer);
-  MapWindowPoints(nullptr, help, reinterpret_cast<POINT*>(&picture), 2);
-  MapWindowPoints(nullptr, help, reinterpret_cast<POINT*>(&bar), 2);
   const int scrollWidth = GetSystemMetrics(SM_CXVSCROLL);
-  EXPECT_EQ(picture.left, 0);
-  EXPECT_EQ(picture.top, 0);
-  EXPECT_EQ(picture.right - picture.left, 600);
-  EXPECT_EQ(picture.bottom - picture.top, 450);
-  EXPECT_EQ(client.right, 600 + scrollWidth + 5);
-  EXPECT_EQ(client.bottom, 450);
-  EXPECT_EQ(bar.left, client.right - scrollWidth);
-  EXPECT_EQ(bar.right, client.right);
-  EXPECT_EQ(bar.top, 0);
-  EXPECT_EQ(bar.bottom, 450);
+  const int clientWidth = 600 + scrollWidth + 5;
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(Help().pictb_Help.hwnd(), help), {0, 0, 600, 450}));
+  EXPECT_TRUE(wt::SameRect(wt::ClientRect(help), {0, 0, clientWidth, 450}));
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(Help().vscroll_Help.hwnd(), help),
+                           {clientWidth - scrollWidth, 0, clientWidth, 450}));
+  const RECT outer = wt::WindowRect(help);
   const int width = outer.right - outer.left, height = outer.bottom - outer.top;
   EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
-}
 
-TEST_F(HelpTest, EachScrollPositionShowsItsPageAndPagingStopsAtTheLast) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  Scroll(SB_LINEDOWN);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));  // "KzR\LHelp02.bmp"
-  for (int i = 0; i < 5; ++i) Scroll(SB_LINEDOWN);
-  ASSERT_EQ(Position(), 6);
-  EXPECT_EQ(Shown(), PageColour(6));
-  Scroll(SB_PAGEDOWN);
-  EXPECT_EQ(Position(), 7);
-  EXPECT_EQ(Shown(), PageColour(7));  // "KzR\LHelp08.bmp"
-  Scroll(SB_PAGEDOWN);
-  EXPECT_EQ(Position(), 7);
-  EXPECT_EQ(Shown(), PageColour(7));
-  Scroll(SB_TOP);
-  EXPECT_EQ(Position(), 0);
-  EXPECT_EQ(Shown(), PageColour(0));
-  EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(HelpTest, ScrollingBackReloadsThePagesFile) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  Scroll(SB_LINEDOWN);
-  ASSERT_EQ(Shown(), PageColour(1));
-  WritePage(0, RGB(250, 10, 10));
-  Scroll(SB_LINEUP);
-  EXPECT_EQ(Position(), 0);
-  EXPECT_EQ(Shown(), RGB(250, 10, 10));
-}
-
-TEST_F(HelpTest, AMissingPageIsReportedLeavesNoPictureAndScrollingGoesOn) {
-  WritePages();
-  DeleteFileW(install.Join(L"KzR\\LHelp05.bmp").c_str());
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  for (int i = 0; i < 4; ++i) Scroll(SB_LINEDOWN);
-  EXPECT_EQ(Position(), 4);
-  EXPECT_EQ(Shown(), CLR_INVALID);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\LHelp05.bmp' file");
-  EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
-  Scroll(SB_LINEDOWN);
-  EXPECT_EQ(Position(), 5);
-  EXPECT_EQ(Shown(), PageColour(5));
-  EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(HelpTest, APictureOfAnotherSizeIsFittedWithItsProportions) {
-  WritePages();
-  WritePage(0, RGB(0, 0, 255), 400, 100);  // four times as wide as high: 600 x 150 in the box
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  EXPECT_EQ(Shown(300, 225), RGB(0, 0, 255));
-  EXPECT_EQ(Shown(10, 160), RGB(0, 0, 255));
-  EXPECT_EQ(Shown(300, 140), RGB(0, 0, 0));
-  EXPECT_EQ(Shown(300, 310), RGB(0, 0, 0));
-}
-
-// A player without a mouse: the scroll bar has the focus, the arrows and Page Down turn the
-// pages, Esc closes the window and the shell goes on.
-TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  // The form keeps its font between openings: the objects are counted from the second one.
-  ASSERT_TRUE(OpenHelp());
-  PressKey(VK_ESCAPE);
-  const long gdiBefore = tk::LiveObjects::Gdi();
-  ASSERT_TRUE(OpenHelp());
-  PressKey(VK_DOWN);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));
-  PressKey(VK_NEXT);
-  EXPECT_EQ(Position(), 2);
-  PressKey(VK_UP);
-  EXPECT_EQ(Position(), 1);
-  EXPECT_EQ(Shown(), PageColour(1));
-  PressKey(VK_ESCAPE);
-  EXPECT_FALSE(Help().IsOpen());
-  EXPECT_FALSE(wt::QuitPosted());
-  EXPECT_TRUE(IsWindowVisible(Bar()));
-  EXPECT_EQ(tk::LiveObjects::Gdi(), gdiBefore);
-
-  // The next opening starts at the first page again.
-  ASSERT_TRUE(OpenHelp());
-  EXPECT_EQ(Position(), 0);
-  EXPECT_EQ(Shown(), PageColour(0));
-}
-
-// Pages with an alpha channel: the picture box shows a copy of its own of each, which must go
-// when the next page comes and when the window closes.
-TEST_F(HelpTest, AlphaPagesTurnedAHundredTimesLeaveNoCopyBehind) {
-  for (int page = 0; page < kHelpPageCount; ++page)
-    install.Write(tk::Widen(HelpPageFile(page)),
-                  wt::SolidBitmap(kHelpPictureWidth, kHelpPictureHeight, PageColour(page), 0x80));
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  std::vector<HBITMAP> shown = {Help().pictb_Help.Bitmap()};
-  for (int turn = 1; turn < 100; ++turn) {
-    Scroll(Position() == kHelpPageCount - 1 ? SB_TOP : SB_LINEDOWN);
-    shown.push_back(Help().pictb_Help.Bitmap());
-  }
-  PressKey(VK_ESCAPE);
-  ASSERT_FALSE(Help().IsOpen());
-  const auto alive = std::count_if(shown.begin(), shown.end(),
-                                   [](HBITMAP b) { return b && GetObjectType(b) != 0; });
-  EXPECT_EQ(alive, 0);
-}
-
-TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {
-  WritePages();
-  ASSERT_TRUE(StartShell());
-  ASSERT_TRUE(OpenHelp());
-  HWND first = Help().hwnd();
+  // Help pressed while the window is open brings that window to the front.
   Scroll(SB_LINEDOWN);
   SetForegroundWindow(main->hwnd());
   wt::PumpUntil([&] { return GetForegroundWindow() == main->hwnd(); });
   main->ButtonBar().pictbttn_Help.Click();
-  EXPECT_EQ(Help().hwnd(), first);
-  EXPECT_TRUE(wt::PumpUntil([&] { return GetForegroundWindow() == first; }));
+  EXPECT_EQ(Help().hwnd(), help);
+  EXPECT_TRUE(wt::PumpUntil([&] { return GetForegroundWindow() == help; }));
   EXPECT_EQ(Position(), 1);
   int helpWindows = 0;
   EnumWindows(
@@ -231,6 +110,92 @@ TEST_F(HelpTest, HelpPressedWhileTheWindowIsOpenBringsThatWindowToTheFront) {
       },
       reinterpret_cast<LPARAM>(&helpWindows));
   EXPECT_EQ(helpWindows, 1);
+}
+
+// Each scroll reloads the page's file: a page changed meanwhile shows as it is now.
+TEST_F(HelpTest, EachScrollPositionShowsItsPageFromItsFileAndPagingStopsAtTheLast) {
+  ASSERT_TRUE(OpenHelpOnPages());
+  Scroll(SB_LINEDOWN);
+  EXPECT_TRUE(AtPage(1));  // "KzR\LHelp02.bmp"
+  for (int i = 0; i < 5; ++i) Scroll(SB_LINEDOWN);
+  ASSERT_TRUE(AtPage(6));
+  Scroll(SB_PAGEDOWN);
+  EXPECT_TRUE(AtPage(7));  // "KzR\LHelp08.bmp"
+  Scroll(SB_PAGEDOWN);
+  EXPECT_TRUE(AtPage(7));
+  Scroll(SB_TOP);
+  EXPECT_TRUE(AtPage(0));
+  Scroll(SB_LINEDOWN);
+  ASSERT_EQ(Shown(), PageColour(1));
+  WritePage(0, RGB(250, 10, 10));
+  Scroll(SB_LINEUP);
+  EXPECT_EQ(Position(), 0);
+  EXPECT_EQ(Shown(), RGB(250, 10, 10));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(HelpTest, APictureOfAnotherSizeIsFittedAndAMissingPageIsReportedWithoutAPicture) {
+  WritePages();
+  WritePage(0, RGB(0, 0, 255), 400, 100);  // four times as wide as high: 600 x 150 in the box
+  DeleteFileW(install.Join(L"KzR\\LHelp05.bmp").c_str());
+  ASSERT_TRUE(StartShell());
+  ASSERT_TRUE(OpenHelp());
+  EXPECT_EQ(Shown(300, 225), RGB(0, 0, 255));
+  EXPECT_EQ(Shown(10, 160), RGB(0, 0, 255));
+  EXPECT_EQ(Shown(300, 140), RGB(0, 0, 0));
+  EXPECT_EQ(Shown(300, 310), RGB(0, 0, 0));
+
+  // Scrolling goes on past the missing page.
+  for (int i = 0; i < 4; ++i) Scroll(SB_LINEDOWN);
+  EXPECT_EQ(Position(), 4);
+  EXPECT_EQ(Shown(), CLR_INVALID);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, L"Cannot open the 'KzR\\LHelp05.bmp' file");
+  EXPECT_EQ(boxes.shown[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
+  Scroll(SB_LINEDOWN);
+  EXPECT_TRUE(AtPage(5));
+  EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+// A player without a mouse: the scroll bar has the focus, the arrows and Page Down turn the
+// pages, Esc closes the window and the shell goes on.
+TEST_F(HelpTest, TheKeyboardTurnsThePagesAndEscClosesTheWindowOnly) {
+  // The form keeps its font between openings: the objects are counted from the second one.
+  ASSERT_TRUE(OpenHelpOnPages());
+  PressKey(VK_ESCAPE);
+  const long gdiBefore = tk::LiveObjects::Gdi();
+  ASSERT_TRUE(OpenHelp());
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(AtPage(1));
+  PressKey(VK_NEXT);
+  EXPECT_EQ(Position(), 2);
+  PressKey(VK_UP);
+  EXPECT_TRUE(AtPage(1));
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(Help().IsOpen());
+  EXPECT_FALSE(wt::QuitPosted());
+  EXPECT_TRUE(IsWindowVisible(Bar()));
+  EXPECT_EQ(tk::LiveObjects::Gdi(), gdiBefore);
+
+  // The next opening starts at the first page again.
+  ASSERT_TRUE(OpenHelp());
+  EXPECT_TRUE(AtPage(0));
+}
+
+// Pages with an alpha channel: the picture box shows a copy of its own of each, which must go
+// when the next page comes and when the window closes.
+TEST_F(HelpTest, AlphaPagesTurnedAHundredTimesLeaveNoCopyBehind) {
+  ASSERT_TRUE(OpenHelpOnPages(0x80));
+  std::vector<HBITMAP> shown = {Help().pictb_Help.Bitmap()};
+  for (int turn = 1; turn < 100; ++turn) {
+    Scroll(Position() == kHelpPageCount - 1 ? SB_TOP : SB_LINEDOWN);
+    shown.push_back(Help().pictb_Help.Bitmap());
+  }
+  PressKey(VK_ESCAPE);
+  ASSERT_FALSE(Help().IsOpen());
+  const auto alive = std::count_if(shown.begin(), shown.end(),
+                                   [](HBITMAP b) { return b && GetObjectType(b) != 0; });
+  EXPECT_EQ(alive, 0);
 }
 
 // Not run by the suite: shows each of the real help pages, as the build draws them, and saves

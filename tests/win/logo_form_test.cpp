@@ -7,12 +7,6 @@
 
 namespace {
 
-RECT RectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
 class LogoTest : public ShellTest {
  protected:
   void SetUp() override {
@@ -34,7 +28,8 @@ class LogoTest : public ShellTest {
   }
 };
 
-TEST_F(LogoTest, TheVideoPlaysDoubledInABorderlessWindowAtTheTopCentre) {
+// Esc closes the window, and the main window repaints where it was.
+TEST_F(LogoTest, TheVideoPlaysDoubledInABorderlessWindowAtTheTopCentreUntilEsc) {
   ASSERT_TRUE(StartShell());
   sounds->log.clear();
   Logo().Show();
@@ -53,24 +48,18 @@ TEST_F(LogoTest, TheVideoPlaysDoubledInABorderlessWindowAtTheTopCentre) {
 
   // The 160 x 120 video at 200 %: the control reports 322 x 242.
   const int w = GetSystemMetrics(SM_CXSCREEN);
-  RECT video = RectOf(Logo().mediapl_Logo.hwnd());
+  RECT video = wt::WindowRect(Logo().mediapl_Logo.hwnd());
   const int cx = video.right - video.left, cy = video.bottom - video.top;
   EXPECT_EQ(cx, 322);
   EXPECT_EQ(cy, 242);
-  RECT window = RectOf(logo);
-  EXPECT_EQ(window.left, (w - (cx - 2)) / 2);
-  EXPECT_EQ(window.top, 0);
-  EXPECT_EQ(window.right - window.left, cx - 2);
-  EXPECT_EQ(window.bottom - window.top, cy - 2);
-  EXPECT_EQ(video.left - window.left, -2);
-  EXPECT_EQ(video.top - window.top, -2);
+  const LONG left = (w - (cx - 2)) / 2;
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(logo), {left, 0, left + cx - 2, cy - 2}));
+  EXPECT_EQ(video.left - left, -2);
+  EXPECT_EQ(video.top, -2);
 
   ReportVideoSize(642, 482);
-  window = RectOf(logo);
-  EXPECT_EQ(window.left, w == 1024 ? 192 : (w - 640) / 2);
-  EXPECT_EQ(window.top, 0);
-  EXPECT_EQ(window.right - window.left, 640);
-  EXPECT_EQ(window.bottom - window.top, 480);
+  const LONG wider = w == 1024 ? 192 : (w - 640) / 2;
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(logo), {wider, 0, wider + 640, 480}));
 
   // Playing: the position moves on; a new window plays from the start again.
   ASSERT_TRUE(wt::PumpUntil([&] { return Logo().mediapl_Logo.Position() > 3; }, 5000));
@@ -89,13 +78,10 @@ TEST_F(LogoTest, TheVideoPlaysDoubledInABorderlessWindowAtTheTopCentre) {
   }
   EXPECT_FALSE(Logo().IsOpen());
   EXPECT_EQ(tk::LiveObjects::Gdi().load(), gdi);
-}
 
-TEST_F(LogoTest, EscClosesItAtOnceAndTheMainWindowRepaintsWhereItWas) {
-  ASSERT_TRUE(StartShell());
   Logo().Show();
   ASSERT_TRUE(Logo().IsOpen());
-  // At once: long before the window's own 27 seconds, however loaded the machine.
+  // Esc closes it at once: long before the window's own 27 seconds, however loaded the machine.
   PressEscape();
   ASSERT_TRUE(wt::PumpUntil([&] { return !Logo().IsOpen(); }, 5000));
   EXPECT_FALSE(Logo().TimerRunning());
@@ -103,17 +89,14 @@ TEST_F(LogoTest, EscClosesItAtOnceAndTheMainWindowRepaintsWhereItWas) {
   // Hidden first, so that the system has nothing left to expose: the update region that
   // remains is the logo's own doing.
   Logo().Show();
-  const RECT covered = RectOf(Logo().hwnd());
+  const RECT covered = wt::WindowRect(Logo().hwnd());
   ShowWindow(Logo().hwnd(), SW_HIDE);
   wt::PumpFor(100);
   ValidateRect(main->hwnd(), nullptr);
   DestroyWindow(Logo().hwnd());
   RECT update{};
   ASSERT_TRUE(GetUpdateRect(main->hwnd(), &update, FALSE));
-  EXPECT_EQ(update.left, covered.left);
-  EXPECT_EQ(update.top, covered.top);
-  EXPECT_EQ(update.right, covered.right);
-  EXPECT_EQ(update.bottom, covered.bottom);
+  EXPECT_TRUE(wt::SameRect(update, covered));
   ASSERT_TRUE(wt::PumpUntil([&] { return !GetUpdateRect(main->hwnd(), nullptr, FALSE); }));
 }
 

@@ -63,9 +63,7 @@ class LongSessionTest : public SetupTest {
     for (int page = 0; page < kHelpPageCount; ++page)
       install.Write(tk::Widen(HelpPageFile(page)),
                     wt::SolidBitmap(kHelpPictureWidth, kHelpPictureHeight, RGB(page * 30, 90, 0)));
-    std::wstring folder = install.path();
-    folder.pop_back();
-    wt::WriteInstallValue(L"Main Folder", folder);
+    wt::WriteInstallValue(L"Main Folder", install.Folder());
     SetEnvironmentVariableW(L"VOLTRA_LOG", install.Join(L"game.log").c_str());
     SetEnvironmentVariableW(L"VOLTRA_SECONDS", L"30");  // ended by Esc long before
   }
@@ -219,15 +217,11 @@ TEST_F(SetupTest, OpeningAndClosingAHundredTimesLeavesNothingBehind) {
   const std::vector<ModalStep> visit = {WhenOpen(), SelectTab(5), SelectTab(2),
                                         PressKey(VK_ESCAPE)};
   ASSERT_TRUE(OpenSetup(visit));  // the first opening registers classes and loads libraries
-  const int handles = KernelHandleCount(), windows = ThreadWindowCount();
-  const long gdi = tk::LiveObjects::Gdi(), user = tk::LiveObjects::User();
-  ASSERT_GT(handles, 0);
-  ASSERT_GT(windows, 0);
+  const Resources start = Measure();
+  ASSERT_GT(start.kernelHandles, 0);
+  ASSERT_GT(start.windows, 0);
   for (int i = 0; i < 100; ++i) ASSERT_TRUE(OpenSetup(visit)) << i;
-  EXPECT_EQ(KernelHandleCount(), handles);
-  EXPECT_EQ(ThreadWindowCount(), windows);
-  EXPECT_EQ(tk::LiveObjects::Gdi(), gdi);
-  EXPECT_EQ(tk::LiveObjects::User(), user);
+  EXPECT_EQ(Measure(), start);
   EXPECT_TRUE(boxes.shown.empty());
 }
 

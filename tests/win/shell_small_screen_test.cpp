@@ -11,8 +11,7 @@ namespace {
 class Snapshot {
  public:
   explicit Snapshot(HWND hwnd) {
-    RECT r;
-    GetClientRect(hwnd, &r);
+    const RECT r = wt::ClientRect(hwnd);
     width = r.right, height = r.bottom;
     HDC window = GetDC(hwnd);
     HDC memory = CreateCompatibleDC(window);
@@ -72,8 +71,7 @@ TEST_F(ShellTest, OnA640By480ScreenTheBarAndTheWaitingTextSitWhereTheyShould) {
   ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), 640);
   ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), 480);
   ASSERT_TRUE(StartShell());
-  RECT bar;
-  GetWindowRect(Bar(), &bar);
+  const RECT bar = wt::WindowRect(Bar());
   EXPECT_EQ(bar.top, 369);
   EXPECT_EQ(bar.left, (640 - (bar.right - bar.left)) / 2);
 

@@ -15,23 +15,13 @@ using ::testing::ElementsAre;
 
 namespace {
 
-RECT WindowRectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
-TEST_F(ShellTest, StartsFullScreenAndShowsTheBarAfterTheFirstPaint) {
+TEST_F(ShellTest, StartsFullScreenAndShowsTheBarOfFourCaptionedButtonsAfterTheFirstPaint) {
   ASSERT_TRUE(StartShell());
   const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  RECT frame = WindowRectOf(main->hwnd());
-  EXPECT_EQ(frame.left, 0);
-  EXPECT_EQ(frame.top, 0);
-  EXPECT_EQ(frame.right, w);
-  EXPECT_EQ(frame.bottom, h);
+  EXPECT_TRUE(wt::SameRect(wt::WindowRect(main->hwnd()), {0, 0, w, h}));
   EXPECT_EQ(GetWindowLongPtrW(main->hwnd(), GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
 
-  RECT bar = WindowRectOf(Bar());
+  RECT bar = wt::WindowRect(Bar());
   EXPECT_EQ(bar.top, h * 77 / 100);
   EXPECT_EQ(bar.left, (w - (bar.right - bar.left)) / 2);
   EXPECT_EQ(GetWindow(Bar(), GW_OWNER), main->hwnd());
@@ -44,6 +34,23 @@ TEST_F(ShellTest, StartsFullScreenAndShowsTheBarAfterTheFirstPaint) {
   wchar_t current[MAX_PATH];
   GetCurrentDirectoryW(MAX_PATH, current);
   EXPECT_EQ(std::wstring(current) + L"\\", install.path());
+
+  ButtonBarForm& buttonBar = main->ButtonBar();
+  tk::PictureButton* buttons[] = {&buttonBar.pictbttn_Game, &buttonBar.pictbttn_Help,
+                                  &buttonBar.pictbttn_Setup, &buttonBar.pictbttn_Exit};
+  const wchar_t* captions[] = {L"Игра", L"Помощь", L"Настройка", L"Выход"};
+  for (int k = 0; k < 4; ++k) {
+    EXPECT_EQ(buttons[k]->Text(), captions[k]);
+    ASSERT_NE(buttons[k]->Face(), nullptr);
+    BITMAP face{};
+    GetObjectW(buttons[k]->Face(), sizeof face, &face);
+    // The picture's 100 x 73, or the button's own size where that is larger.
+    const RECT button = wt::ClientRect(buttons[k]->hwnd());
+    EXPECT_EQ(face.bmWidth, std::max<LONG>(100, button.right));
+    EXPECT_EQ(face.bmHeight, std::max<LONG>(73, button.bottom));
+    const LONG_PTR style = GetWindowLongPtrW(buttons[k]->hwnd(), GWL_STYLE);
+    EXPECT_EQ((style & WS_TABSTOP) != 0, k == 0) << k;
+  }
 }
 
 // A system that gives no section for the background's RLE resource: the picture comes all the
@@ -61,27 +68,6 @@ TEST_F(ShellTest, TheBackgroundShowsWhenNoSectionCanBeMadeOfIt) {
       GetPixel(window, GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) * 60 / 100);
   ReleaseDC(main->hwnd(), window);
   EXPECT_GT(int(GetRValue(horizon)), 100) << std::hex << horizon;
-}
-
-TEST_F(ShellTest, TheBarHasFourCaptionedPictureButtons) {
-  ASSERT_TRUE(StartShell());
-  ButtonBarForm& bar = main->ButtonBar();
-  tk::PictureButton* buttons[] = {&bar.pictbttn_Game, &bar.pictbttn_Help, &bar.pictbttn_Setup,
-                                  &bar.pictbttn_Exit};
-  const wchar_t* captions[] = {L"Игра", L"Помощь", L"Настройка", L"Выход"};
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(buttons[k]->Text(), captions[k]);
-    ASSERT_NE(buttons[k]->Face(), nullptr);
-    BITMAP face{};
-    GetObjectW(buttons[k]->Face(), sizeof face, &face);
-    // The picture's 100 x 73, or the button's own size where that is larger.
-    RECT button;
-    GetClientRect(buttons[k]->hwnd(), &button);
-    EXPECT_EQ(face.bmWidth, std::max<LONG>(100, button.right));
-    EXPECT_EQ(face.bmHeight, std::max<LONG>(73, button.bottom));
-    const LONG_PTR style = GetWindowLongPtrW(buttons[k]->hwnd(), GWL_STYLE);
-    EXPECT_EQ((style & WS_TABSTOP) != 0, k == 0) << k;
-  }
 }
 
 // Also run at 144 dots per inch, where the buttons outgrow the picture.
@@ -115,54 +101,22 @@ TEST_F(ShellTest, AnyArgumentStartsTheGameOnceAfterTheBarAndTheSounds) {
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
 }
 
-TEST_F(ShellTest, WithoutArgumentsTheGameWaitsForAClick) {
+TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsActionButNotWhileTheGameRuns) {
+  // Without arguments, the game waits for its click.
   ASSERT_TRUE(StartShell());
+  ButtonBarForm& bar = main->ButtonBar();
   wt::PumpFor(300);
   EXPECT_EQ(std::count(sounds->log.begin(), sounds->log.end(), "launch [bar]"), 0);
   sounds->log.clear();
-  main->ButtonBar().pictbttn_Game.Click();
+  bar.pictbttn_Game.Click();
+  bar.pictbttn_Help.Click();
+  bar.pictbttn_Setup.Click();
   EXPECT_THAT(sounds->log,
-              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
-}
-
-TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsAction) {
-  ASSERT_TRUE(StartShell());
-  sounds->log.clear();
-  main->ButtonBar().pictbttn_Help.Click();
-  main->ButtonBar().pictbttn_Setup.Click();
-  EXPECT_THAT(sounds->log,
-              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help",
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]",
+                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help",
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "setup"));
-}
 
-TEST_F(ShellTest, ExitTwiceAndClosingTheBarShutDownOnce) {
-  ASSERT_TRUE(StartShell());
-  sounds->log.clear();
-  main->ButtonBar().pictbttn_Exit.Click();
-  main->ButtonBar().pictbttn_Exit.Click();
-  DestroyWindow(Bar());
-  EXPECT_EQ(ShutdownRuns(), 1);
-  EXPECT_THAT(sounds->log,
-              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "stop [bar]",
-                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]"));
-  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
-  EXPECT_EQ(wt::QuitCode(), 0);
-}
-
-TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgram) {
-  ASSERT_TRUE(StartShell());
-  HWND bar = Bar();
-  SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_FALSE(IsWindow(bar));
-  EXPECT_EQ(main->hwnd(), nullptr);
-  EXPECT_EQ(ShutdownRuns(), 1);
-  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
-  EXPECT_EQ(wt::QuitCode(), 0);
-}
-
-TEST_F(ShellTest, ClicksAreIgnoredWhileTheGameRuns) {
-  ASSERT_TRUE(StartShell());
-  ButtonBarForm& bar = main->ButtonBar();
+  // While the game runs, clicks are ignored.
   STARTUPINFOW startup{};
   ASSERT_TRUE(bar.GameProcess().Start(L"\"" + tk::ProgramPath() + L"\" --sleep=1500", 0, startup));
   SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_IDLE);
@@ -178,6 +132,35 @@ TEST_F(ShellTest, ClicksAreIgnoredWhileTheGameRuns) {
   EXPECT_THAT(sounds->log,
               ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "help"));
   EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
+}
+
+TEST_F(ShellTest, ExitTwiceAndClosingTheBarShutDownOnceAndLeaveNoGdiObjectBehind) {
+  const long gdi = tk::LiveObjects::Gdi().load();
+  ASSERT_TRUE(StartShell());
+  EXPECT_GT(tk::LiveObjects::Gdi().load(), gdi + 4);  // picture, fonts and faces at least
+  sounds->log.clear();
+  main->ButtonBar().pictbttn_Exit.Click();
+  main->ButtonBar().pictbttn_Exit.Click();
+  DestroyWindow(Bar());
+  EXPECT_EQ(ShutdownRuns(), 1);
+  EXPECT_THAT(sounds->log,
+              ElementsAre("sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "stop [bar]",
+                          "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]"));
+  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
+  EXPECT_EQ(wt::QuitCode(), 0);
+  main.reset();
+  EXPECT_EQ(tk::LiveObjects::Gdi().load(), gdi);
+}
+
+TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgram) {
+  ASSERT_TRUE(StartShell());
+  HWND bar = Bar();
+  SendMessageW(main->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(bar));
+  EXPECT_EQ(main->hwnd(), nullptr);
+  EXPECT_EQ(ShutdownRuns(), 1);
+  ASSERT_TRUE(wt::PumpUntil([] { return wt::QuitPosted(); }));
+  EXPECT_EQ(wt::QuitCode(), 0);
 }
 
 // The application object runs the whole life: start, message loop, end.
@@ -202,19 +185,6 @@ TEST(ShellApplicationTest, ExitEndsTheProcessWithCodeZero) {
   EXPECT_EQ(app.Main(), nullptr);
   EXPECT_EQ(ShutdownRuns(), 1);
   EXPECT_EQ(boxes.shown.size(), 3u);  // no media at all: three sounds reported missing
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(ShellTest, TheWindowsLeaveNoGdiObjectBehind) {
-  const long gdi = tk::LiveObjects::Gdi().load();
-  ASSERT_TRUE(StartShell());
-  EXPECT_GT(tk::LiveObjects::Gdi().load(), gdi + 4);  // picture, fonts and faces at least
-  main->ButtonBar().pictbttn_Exit.Click();
-  main.reset();
-  EXPECT_EQ(tk::LiveObjects::Gdi().load(), gdi);
 }
 
 }  // namespace

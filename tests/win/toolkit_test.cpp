@@ -83,37 +83,32 @@ TEST(FormTest, CreatesFromItsTemplateAndDecodesEventsInOnePlace) {
   EXPECT_FALSE(form.cb_Probe.events().Empty());
 }
 
-TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThat) {
+TEST(FormTest, EscClosesTheFormOnlyWhenItAsksForThatAndACloseHandlerCanKeepItOpen) {
   ProbeForm form;
   int cancels = 0, closes = 0;
+  bool keepOpen = true;
   ASSERT_TRUE(form.Create(nullptr));
   form.On<tk::Event::Cancel>([&] {
     ++cancels;
     return false;
   });
-  form.On<tk::Event::Close>([&] {
+  form.On<tk::Event::Close>([&](tk::CancelArgs& a) {
     ++closes;
+    a.cancel = keepOpen;
     return true;
   });
+  form.Close();
+  EXPECT_EQ(closes, 1);
+  EXPECT_NE(form.hwnd(), nullptr);
+  keepOpen = false;
   SendMessageW(form.hwnd(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_EQ(cancels, 1);
   EXPECT_NE(form.hwnd(), nullptr);
   form.SetCloseOnCancel(true);
   SendMessageW(form.hwnd(), WM_COMMAND, IDCANCEL, 0);
   EXPECT_EQ(cancels, 2);
-  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(closes, 2);
   EXPECT_EQ(form.hwnd(), nullptr);
-}
-
-TEST(FormTest, ACloseHandlerCanKeepTheFormOpen) {
-  ProbeForm form;
-  ASSERT_TRUE(form.Create(nullptr));
-  form.On<tk::Event::Close>([](tk::CancelArgs& a) {
-    a.cancel = true;
-    return true;
-  });
-  form.Close();
-  EXPECT_NE(form.hwnd(), nullptr);
 }
 
 // OutputDebugStringW raises DBG_PRINTEXCEPTION_C with the text, which a vectored handler sees.
@@ -231,7 +226,7 @@ class InstallKeyTest : public ::testing::Test {
   }
 };
 
-TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
+TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreatedAndNamesTravelAsUnicode) {
   StoreCfgName("новый.cfg");
   EXPECT_EQ(CurrentCfgName(), "новый.cfg");
   LoadCfgName();
@@ -239,9 +234,8 @@ TEST_F(InstallKeyTest, WithoutTheKeyNothingIsReadAndNothingCreated) {
   EXPECT_FALSE(InstallKeyOpens());
   EXPECT_EQ(ReadInstallValue("Main Folder"), "");
   EXPECT_FALSE(KeyExists());
-}
 
-TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
+  // Names travel as Unicode whatever the code page.
   wt::WriteInstallValue(L"Main Folder", L"C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Main Folder"), "C:\\Игры\\Вольтран");
   EXPECT_EQ(ReadInstallValue("Cfg Name"), "");
@@ -252,12 +246,8 @@ TEST_F(InstallKeyTest, NamesTravelAsUnicodeWhateverTheCodePage) {
   EXPECT_EQ(CurrentCfgName(), "");
 }
 
-}  // namespace
-
 // Moments for a timing harness: each test case runs in a process of its own, so the variable
 // is read fresh.
-namespace {
-
 tk::KernelHandle MomentEvent(const wchar_t* name) {
   return tk::KernelHandle(CreateEventW(nullptr, TRUE, FALSE, name));
 }
@@ -265,8 +255,6 @@ tk::KernelHandle MomentEvent(const wchar_t* name) {
 bool IsSet(const tk::KernelHandle& event) {
   return WaitForSingleObject(event.get(), 0) == WAIT_OBJECT_0;
 }
-
-}  // namespace
 
 TEST(MomentTest, WithThePrefixSetOnlyTheNamedMomentsEventIsSet) {
   SetEnvironmentVariableW(tk::kMomentsVariable, L"MomentTest1");
@@ -288,3 +276,5 @@ TEST(MomentTest, WithoutThePrefixNothingIsSignalled) {
   EXPECT_FALSE(IsSet(unprefixed));
   EXPECT_FALSE(IsSet(bare));
 }
+
+}  // namespace

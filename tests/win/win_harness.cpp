@@ -199,23 +199,37 @@ void WriteInstallValue(const wchar_t* name, const std::wstring& data) {
                   DWORD((data.size() + 1) * sizeof(wchar_t)));
 }
 
+RECT WindowRect(HWND window, HWND parent) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+RECT ClientRect(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return r;
+}
+
+::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected) {
+  if (EqualRect(&actual, &expected)) return ::testing::AssertionSuccess();
+  const auto text = [](const RECT& r) {
+    return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+           std::to_string(r.right) + ", " + std::to_string(r.bottom) + "}";
+  };
+  return ::testing::AssertionFailure()
+         << text(actual) << " where " << text(expected) << " was expected";
+}
+
 std::string SolidBitmap(int width, int height, COLORREF colour, int alpha) {
   const int pixel = alpha < 0 ? 3 : 4;
   const int row = (width * pixel + 3) & ~3;
-  const int size = 54 + row * height;
-  std::string bytes(size_t(size), '\0');
-  auto put32 = [&](int at, int value) {
-    for (int i = 0; i < 4; ++i) bytes[size_t(at + i)] = char((value >> (8 * i)) & 0xFF);
-  };
-  bytes[0] = 'B';
-  bytes[1] = 'M';
-  put32(2, size);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, width);
-  put32(22, height);
-  bytes[26] = 1;
-  bytes[28] = char(pixel * 8);
+  const BITMAPFILEHEADER file{0x4D42, DWORD(54 + row * height), 0, 0, 54};
+  const BITMAPINFOHEADER info{40, width, height, 1, WORD(pixel * 8), BI_RGB, 0, 0, 0, 0, 0};
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+  bytes.resize(file.bfSize);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       const size_t at = size_t(54 + y * row + x * pixel);

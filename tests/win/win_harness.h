@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -34,6 +36,7 @@ class ScratchFolder {
   ScratchFolder();
   ~ScratchFolder();
   const std::wstring& path() const { return path_; }  // with a trailing backslash
+  std::wstring Folder() const { return path_.substr(0, path_.size() - 1); }  // without it
   std::wstring Join(const std::wstring& name) const { return path_ + name; }
   void Write(const std::wstring& name, const std::string& bytes) const;
   std::string Read(const std::wstring& name) const;
@@ -91,6 +94,12 @@ std::string Utf8(const std::wstring& text);
 inline constexpr const wchar_t* kInstallKey = L"SOFTWARE\\Kestrelwood\\Voltrane";
 std::optional<std::wstring> ReadInstallValue(const wchar_t* name);
 void WriteInstallValue(const wchar_t* name, const std::wstring& data);
+
+// A window's rectangle on the screen, or in the client coordinates of `parent`; its client area.
+RECT WindowRect(HWND window, HWND parent = nullptr);
+RECT ClientRect(HWND window);
+// The same four edges, with both rectangles shown when they differ.
+::testing::AssertionResult SameRect(const RECT& actual, const RECT& expected);
 
 // A 24-bit ".bmp" of one colour; given an alpha, a 32-bit one with that alpha in every pixel.
 std::string SolidBitmap(int width, int height, COLORREF colour, int alpha = -1);
