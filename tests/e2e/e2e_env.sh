@@ -17,11 +17,26 @@ reg_add() {
   local said
   said=$(wine reg add "$key" "$@" /f 2>&1) || { echo "reg add: $said" >&2; return 1; }
 }
+unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
 install=$(mktemp -d)
 
-# What the scenarios share. They set demo, driver_exe and output first, and define fail.
+# What the scenarios share. They set demo, driver_exe and output first; a failure leaves a
+# screenshot in $output/$failed_shot.png when they name one, and says what fail_details says.
 shell_pid=
 autorun_pid=
+failed_shot=
+fail() {
+  echo "FAIL: $*" >&2
+  if declare -F fail_details >/dev/null; then fail_details >&2; fi
+  local shot=$output/$failed_shot.png
+  [ -z "$failed_shot" ] || import -window root -display "$DISPLAY" "$shot" 2>/dev/null || true
+  exit 1
+}
+# Waits up to $2 seconds for the process $1 to end; fails when it is still there.
+wait_gone() {
+  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  ! kill -0 "$1" 2>/dev/null
+}
 # Ends what a scenario started and removes its scratch folder (trap end_scenario EXIT).
 end_scenario() {
   if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
@@ -46,6 +61,17 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show${1:+ ($1)}"; }
+# Starts the shell with ARGS and waits for its button bar.
+start_shell_bar() {
+  start_shell "$@"
+  wait_bar
+}
+# Presses Exit and waits for the shell to end with exit code 0.
+exit_shell() {
+  driver click "Выход"
+  wait_shell
+  [ "$status" = 0 ] || fail "exit code $status${1:+ $1}"
+}
 # Presses KEY (xdotool) once WHAT (and its item ID, when given; see driver wait-focus) has the
 # focus as Wine sees it. Wine hands a key to the window that it has given the focus, whichever
 # of the program's X windows the key comes to; but with no window manager here the X server
