@@ -9,6 +9,7 @@ unknown keys and sections, truncation)."""
 import argparse
 import concurrent.futures
 import os
+import pathlib
 import random
 import shutil
 import subprocess
@@ -202,8 +203,7 @@ def run_batch(runner, workdir, commands):
         lines.append('>"%s.rc" echo %%errorlevel%%' % result)
         taken.append(number)
     script = os.path.join(folder, "batch.cmd")
-    with open(script, "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+    pathlib.Path(script).write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
     try:
         subprocess.run(runner + ["cmd", "/c", windows_path(script)], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=900)
@@ -292,8 +292,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
     for option, data in (("--autoexec", autoexec), ("--detlog", log)):
         if data is not None:
             path = os.path.join(workdir, "detect%04d%s.txt" % (number, option[2:]))
-            with open(path, "wb") as f:
-                f.write(data)
+            pathlib.Path(path).write_bytes(data)
             args += [option, path]
     for option, name in (("--aux", aux), ("--midi", midi)):
         if name is not None:
@@ -307,8 +306,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
     # normalize over a file without the card's keys takes them from the detected defaults.
     path = os.path.join(workdir, "detect%04d.cfg" % number)
     data = b"[Sound Setup]\r\nFXVolume = 99\r\n;BlasterEmu = 0x300\r\n"
-    with open(path, "wb") as f:
-        f.write(data)
+    pathlib.Path(path).write_bytes(data)
     tables, warned = oracle.load(data, detect_oracle.defaults_after(found, record))
     want = (1 if warned else 0, oracle.save(tables))
     got = run(runner, voltcfg, ["normalize", path] + args, want)
@@ -319,8 +317,7 @@ def compare_refusals(runner, voltcfg, workdir):
     """Every command and option that takes a file refuses a missing one, a folder, a device or a
     pipe at once: status 2, no output, the path named."""
     good = os.path.join(workdir, "good.cfg")
-    with open(good, "wb") as f:
-        f.write(oracle.save(oracle.DEFAULTS))
+    pathlib.Path(good).write_bytes(oracle.save(oracle.DEFAULTS))
     paths = [workdir, os.path.join(workdir, "missing.txt")]
     if runner:  # Windows has no FIFO, and a device name opens the device
         paths.append("NUL")
@@ -370,8 +367,7 @@ def compare_all(args):
     files = corpus(args.count)
     paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
     for path, data in zip(paths, files):
-        with open(path, "wb") as f:
-            f.write(data)
+        pathlib.Path(path).write_bytes(data)
     with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
                               zip(paths, files)):
