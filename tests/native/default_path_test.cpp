@@ -12,13 +12,10 @@ class DefaultPathTest : public ::testing::Test {
   ScopedFakeSeams seams;
 };
 
-TEST_F(DefaultPathTest, ProgramFolderWinsOverItsParent) {
+TEST_F(DefaultPathTest, ProgramFolderWinsOverItsParentWhichIsTheFallback) {
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav",
                           "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav");
-}
-
-TEST_F(DefaultPathTest, ParentFolderIsTheFallback) {
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav");
 }
@@ -31,17 +28,14 @@ TEST_F(DefaultPathTest, OnlyTheTwoFoldersAreSearched) {
   EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
-TEST_F(DefaultPathTest, FindOrComplainNamesTheFileAsPassed) {
+TEST_F(DefaultPathTest, FindOrComplainIsSilentWhenFoundAndElseNamesTheFileAsPassed) {
+  seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR"};  // a folder counts as found
+  EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR"), "C:\\Games\\Voltrane\\Bin\\KzR");
+  EXPECT_TRUE(seams.complaints.shown.empty());
   EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR\\g_spd1.ico"), "");
   ASSERT_EQ(seams.complaints.shown.size(), 1u);
   EXPECT_EQ(seams.complaints.shown[0].kind, kz::Complaint::kMissingFile);
   EXPECT_EQ(seams.complaints.shown[0].text, "Cannot open the 'KzR\\g_spd1.ico' file");
-}
-
-TEST_F(DefaultPathTest, FindOrComplainIsSilentWhenFound) {
-  seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR"};  // a folder counts as found
-  EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR"), "C:\\Games\\Voltrane\\Bin\\KzR");
-  EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
 TEST_F(DefaultPathTest, DirectoryTextsAreNormalised) {

@@ -2,6 +2,7 @@
 // where the read-only attribute and the replacing rename are the platform's own.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,8 +32,10 @@ class FileIoTest : public ::testing::Test {
     saved_ = kz::InstalledSeams();
     kz::InstalledSeams().complaints = &complaints_;
     tables_ = CurrentTables();
-    // A folder and file name outside ASCII: the names must reach the platform as Unicode.
+    // A folder and file name outside ASCII: the names must reach the platform as Unicode. The
+    // tests run side by side: each has a folder of its own.
     dir_ = fs::temp_directory_path() / fs::path(u8"kzconfig-файлы");
+    dir_ += "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     S::SetDefaults(nullptr, nullptr);
@@ -48,8 +51,7 @@ class FileIoTest : public ::testing::Test {
   }
   // The UTF-8 name of a file in the folder, as the seams pass names.
   std::string Utf8(const std::string& utf8Name) const {
-    const std::u8string name =
-        (dir_ / fs::path(reinterpret_cast<const char8_t*>(utf8Name.c_str()))).u8string();
+    const std::u8string name = Native(utf8Name).u8string();
     return std::string(name.begin(), name.end());
   }
   fs::path Native(const std::string& utf8Name) const {

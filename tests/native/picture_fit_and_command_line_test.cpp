@@ -8,10 +8,8 @@
 namespace {
 
 void ExpectFit(tk::FitRect r, int x, int y, int width, int height) {
-  EXPECT_EQ(r.x, x);
-  EXPECT_EQ(r.y, y);
-  EXPECT_EQ(r.width, width);
-  EXPECT_EQ(r.height, height);
+  EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}),
+            (std::vector<int>{x, y, width, height}));
 }
 
 TEST(FitPicture, KeepsTheProportionsAndCentresThePictureInTheBox) {
