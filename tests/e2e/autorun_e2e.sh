@@ -23,11 +23,6 @@ stand_in_shell() {
   cp "$install/Disc/setup.exe" "$shell_folder/setupshell.exe"
   register "$shell_folder"
 }
-start_autorun() {
-  wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
-  autorun_pid=$!
-  driver wait-button "Установка" 20000 || fail "the autorun window did not show"
-}
 # Waits up to $1 seconds for autorun to end; its exit code in $status.
 wait_autorun() {
   wait_gone "$autorun_pid" "$1" || fail "autorun did not end within $1 s"

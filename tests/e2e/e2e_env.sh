@@ -37,11 +37,20 @@ wait_gone() {
   for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
   ! kill -0 "$1" 2>/dev/null
 }
-# Ends what a scenario started and removes its scratch folder (trap end_scenario EXIT).
+# Ends what a scenario started and removes its scratch folder, and what it made outside it,
+# $made_outside (trap end_scenario EXIT).
+made_outside=
 end_scenario() {
   if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
   if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
   rm -rf "$install"
+  if [ -n "$made_outside" ]; then rm -rf "$made_outside"; fi
+}
+# Starts autorun.exe of the disc in $install/Disc and waits for its window.
+start_autorun() {
+  wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
+  autorun_pid=$!
+  driver wait-button "Установка" 20000 || fail "the autorun window did not show"
 }
 # A copy of the demo installation, without what earlier runs left in it.
 copy_demo() {

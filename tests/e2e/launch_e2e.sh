@@ -10,12 +10,10 @@ cleanup() {
   if [ -n "$shell_pid" ]; then
     # Exit first, so that no shell of this run stays behind for the next scenario.
     wine "$driver_exe" click "Выход" >/dev/null 2>&1 || true
-    wait_gone "$shell_pid" 5 || kill "$shell_pid" 2>/dev/null || true
+    wait_gone "$shell_pid" 5 || true
   fi
-  rm -rf "$install"
-  if [ -n "$games" ]; then rm -rf "$games"; fi
+  end_scenario
 }
-games=
 trap cleanup EXIT
 copy_demo
 unset VOLTRA_LOG
@@ -154,7 +152,8 @@ case "$scenario" in
     # shell forms. Start-up check, save, load, clean-up and launch all meet them.
     export LC_ALL=C.UTF-8
     games="$WINEPREFIX/drive_c/Игры"
-    [ ! -e "$games" ] || { games=; fail "the prefix has a folder Игры already"; }
+    [ ! -e "$games" ] || fail "the prefix has a folder Игры already"
+    made_outside=$games
     mkdir -p "$games/Вольтран 2"
     cp -r "$install/." "$games/Вольтран 2/"
     rm -rf "$install"

@@ -76,9 +76,7 @@ driver click "Выход"
 wait_shell
 
 unregister
-wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
-autorun_pid=$!
-driver wait-button "Установка" 20000 || fail "the autorun window did not show"
+start_autorun
 sleep 1
 shot autorun-window "Установка"
 driver click "Выход"

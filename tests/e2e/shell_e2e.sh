@@ -5,13 +5,7 @@
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-cleanup() {
-  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
-  rm -rf "$install"
-  if [ -n "$made_autoexec" ]; then rm -f "$made_autoexec"; fi
-}
-made_autoexec=
-trap cleanup EXIT
+trap end_scenario EXIT
 copy_demo
 failed_shot=failed-shell-$scenario
 register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
@@ -69,9 +63,9 @@ case "$scenario" in
   detected-card)
     # A player's machine with a Sound Blaster in autoexec.bat and no configuration file yet.
     register
-    made_autoexec="$WINEPREFIX/drive_c/autoexec.bat"
-    [ ! -e "$made_autoexec" ] || { made_autoexec=; fail "the prefix has an autoexec.bat already"; }
-    printf '@ECHO OFF\r\nSET BLASTER=A240 I7 D3 H7 P300 E640 T6\r\n' >"$made_autoexec"
+    [ ! -e "$WINEPREFIX/drive_c/autoexec.bat" ] || fail "the prefix has an autoexec.bat already"
+    made_outside="$WINEPREFIX/drive_c/autoexec.bat"
+    printf '@ECHO OFF\r\nSET BLASTER=A240 I7 D3 H7 P300 E640 T6\r\n' >"$made_outside"
     start_shell_bar
     [ -f "$install/voltra.cfg" ] || fail "no configuration file was made"
     wine "$voltcfg_exe" detect --autoexec 'C:\autoexec.bat' 2>/dev/null >"$output/detect.txt"

@@ -164,7 +164,7 @@ ID, SECTION, EQUALS, COMMA, HEXNUM, DECNUM, STRING, END, ERROR = range(9)
 MARK = 0xFF
 
 
-def _wrap(n):
+def wrap(n):
     n &= 0xFFFFFFFF
     return n - (1 << 32) if n >= 1 << 31 else n
 
@@ -207,7 +207,7 @@ class Lexer:
                 if h is not None:
                     value = value * 16 + h
                 self.i += 1
-            return ID, b[start:self.i], _wrap(value)
+            return ID, b[start:self.i], wrap(value)
         if _is_digit(c):
             if c == 48:
                 self.i += 1
@@ -217,12 +217,12 @@ class Lexer:
                     while _hex_value(b[self.i]) is not None:
                         value = value * 16 + _hex_value(b[self.i])
                         self.i += 1
-                return HEXNUM, b"", _wrap(value)
+                return HEXNUM, b"", wrap(value)
             value = 0
             while _is_digit(b[self.i]):
                 value = value * 10 + b[self.i] - 48
                 self.i += 1
-            return DECNUM, b"", _wrap(value)
+            return DECNUM, b"", wrap(value)
         if c in (34, 91):
             close = 34 if c == 34 else 93
             end = b.find(bytes([close]), self.i + 1)
@@ -301,7 +301,7 @@ def classify(piece):
         # makes it negative.
         sign, digit = lex.buf[lex.i - 1], lex.buf[lex.i]
         if sign == ord("-") and 49 <= digit <= 57:
-            return KEY, token, (INT, _wrap(-lex.next()[2]), b"", b"")
+            return KEY, token, (INT, wrap(-lex.next()[2]), b"", b"")
     return KEY, token, (0, 0, b"", b"")
 
 
