@@ -183,11 +183,14 @@ TEST_F(StartupCheckTest, AMissingFileIsWrittenFromTheDefaults) {
   EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
-TEST_F(StartupCheckTest, AnExistingFileIsLeftAlone) {
+TEST_F(StartupCheckTest, AnExistingFileIsLeftAloneAndTheFolderAndNameJoinWithABackslash) {
   WriteFile(PathOf("voltra.cfg"), "damaged");
   seams.files.existing.insert(PathOf("voltra.cfg"));
   EXPECT_FALSE(CheckStartupConfig());
   EXPECT_EQ(Saved(), "damaged");
+  seams.installKey.values["Main Folder"] = "C:\\Games\\Voltrane";
+  seams.files.existing.insert("C:\\Games\\Voltrane\\voltra.cfg");
+  EXPECT_FALSE(CheckStartupConfig());  // found under the joined name: nothing written
 }
 
 TEST_F(StartupCheckTest, NothingHappensWithoutTheKeyOrItsValues) {
@@ -201,12 +204,6 @@ TEST_F(StartupCheckTest, NothingHappensWithoutTheKeyOrItsValues) {
   EXPECT_FALSE(CheckStartupConfig());
   EXPECT_FALSE(std::filesystem::exists(PathOf("voltra.cfg")));
   EXPECT_TRUE(seams.complaints.shown.empty());
-}
-
-TEST_F(StartupCheckTest, TheFolderAndNameJoinWithABackslash) {
-  seams.installKey.values["Main Folder"] = "C:\\Games\\Voltrane";
-  seams.files.existing.insert("C:\\Games\\Voltrane\\voltra.cfg");
-  EXPECT_FALSE(CheckStartupConfig());  // found under the joined name: nothing written
 }
 
 }  // namespace

@@ -83,16 +83,14 @@ TEST_F(FileIoTest, SavesANewFileAndReplacesAnOldOne) {
   EXPECT_FALSE(fs::exists(Native(name + ".tmp")));
 }
 
-TEST_F(FileIoTest, AReadOnlyFileIsNotReplaced) {
+TEST_F(FileIoTest, AReadOnlyFileIsNotReplacedAndAMissingFolderFails) {
   const std::string name = "voltra.cfg";
   Write(name, "old");
   fs::permissions(Native(name), fs::perms::owner_read);
   EXPECT_FALSE(S::SaveConfig(Utf8(name)));
   EXPECT_EQ(Read(name), "old");
   EXPECT_FALSE(fs::exists(Native(name + ".tmp")));
-}
-
-TEST_F(FileIoTest, AMissingFolderFails) {
+  // Nor is a missing folder made.
   EXPECT_FALSE(S::SaveConfig(Utf8("missing") + "/voltra.cfg"));
   EXPECT_FALSE(fs::exists(Native("missing")));
 }

@@ -42,7 +42,7 @@ TEST(ScanLineTest, KeyLineTokens) {
                                                                             {7, "", 0}}));
 }
 
-TEST(ScanLineTest, NumberForms) {
+TEST(ScanLineTest, NumberFormsAndTheirWrapAtThirtyTwoBits) {
   EXPECT_EQ(Tokens("0x320")[0], (Token{4, "", 800}));
   EXPECT_EQ(Tokens("0XfF")[0], (Token{4, "", 255}));
   EXPECT_EQ(Tokens("0x")[0], (Token{4, "", 0}));
@@ -52,9 +52,7 @@ TEST(ScanLineTest, NumberForms) {
   EXPECT_EQ(Tokens("-1"), (std::vector<Token>{{8, "", 0}, {5, "", 1}, {7, "", 0}}));
   EXPECT_EQ(Tokens("+.5/"),
             (std::vector<Token>{{8, "", 0}, {8, "", 0}, {5, "", 5}, {8, "", 0}, {7, "", 0}}));
-}
-
-TEST(ScanLineTest, ArithmeticWrapsAtThirtyTwoBits) {
+  // The arithmetic wraps at 32 bits.
   EXPECT_EQ(Tokens("4294967297")[0].value, 1);
   EXPECT_EQ(Tokens("2147483648")[0].value, INT32_MIN);
   EXPECT_EQ(Tokens("0x1FFFFFFFF")[0].value, -1);

@@ -87,7 +87,7 @@ TEST_F(SetupModelTest, KeyGridRowsAndUsedKeys) {
   EXPECT_FALSE(S::IsKeyUsed("RCtrl"));
 }
 
-TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthers) {
+TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthersAndTheDetectedDefaultsStay) {
   S::GetScreen_SetupEntry("ScreenWidth")->value = 1024;
   S::GetSound_SetupEntry("FXVolume", false)->value = 3;
   S::GetSound_SetupEntry("BlasterEmu", false)->disabled = false;
@@ -98,9 +98,7 @@ TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthers) {
   S::SetDefaults("Nonsense", nullptr);
   S::SetDefaults("Setup", nullptr);
   EXPECT_EQ(S::GetScreen_SetupEntry("ScreenWidth")->value, 1024);
-}
-
-TEST_F(SetupModelTest, DetectedSoundDefaultsSurviveAReset) {
+  // Detected sound defaults survive a reset.
   S::GetSound_SetupEntry("BlasterAddress", true)->value = 0x240;
   S::GetSound_SetupEntry("MixRate", false)->value = 44100;
   S::GetSound_SetupEntry("BlasterAddress", false)->value = 0x280;
@@ -150,7 +148,7 @@ bool AllStartWith(const std::vector<std::string>& names, const std::vector<std::
   return true;
 }
 
-TEST_F(SetupModelTest, ControlsResetForTheMouseOrTheJoystickComparingCaseSensitively) {
+TEST_F(SetupModelTest, ControlsResetByControllerCaseSensitivelyAndTheTypeOnlyWithAll) {
   const auto mouse = ResetControlsFor("Mouse");
   EXPECT_EQ(mouse.size(), 16u);
   EXPECT_TRUE(AllStartWith(mouse, {"Mouse"}));
@@ -162,9 +160,7 @@ TEST_F(SetupModelTest, ControlsResetForTheMouseOrTheJoystickComparingCaseSensiti
   EXPECT_EQ(ResetControlsFor("Game").size(), 4u);
   EXPECT_EQ(ResetControlsFor("Controller").size(), 1u);
   EXPECT_EQ(ResetControlsFor("").size(), 55u);  // every name begins with the empty text
-}
-
-TEST_F(SetupModelTest, ControllerTypeComesBackOnlyWithTheWholeTable) {
+  // ControllerType comes back only with the whole table.
   S::GetControlsEntry("ControllerType")->value = 2;
   S::SetDefaults("Controls", "Joystick");
   EXPECT_EQ(S::GetControlsEntry("ControllerType")->value, 2);
