@@ -247,11 +247,7 @@ int MessageBoxCommand(DWORD timeout, bool press, const std::string& wanted = {})
   std::printf("%s\n", BoxText(box).c_str());
   std::fflush(stdout);
   if (!press) return 0;
-  for (HWND c : Children(box))
-    if (ClassOf(c) == L"Button") {
-      Press(c);
-      break;
-    }
+  if (HWND first = FindWindowExW(box, nullptr, L"Button", nullptr)) Press(first);
   return WaitGone([box] { return IsWindow(box) && IsWindowVisible(box) ? box : nullptr; }, kLimit);
 }
 
