@@ -186,12 +186,8 @@ TEST(CheckBlasterTest, LinesAreReadAsTextModeDoesInPiecesOf258) {
   std::vector<std::string> lines;
   for (std::string line; KzCheckBlaster::ReadTextLine(file, line);) lines.push_back(line);
   std::fclose(file);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0], "one\n");
-  EXPECT_EQ(lines[1], "two\rthree\n");
-  EXPECT_EQ(lines[2], std::string(258, 'x'));
-  EXPECT_EQ(lines[3], std::string(42, 'x') + "\n");
-  EXPECT_EQ(lines[4], "last");
+  EXPECT_EQ(lines, (std::vector<std::string>{"one\n", "two\rthree\n", std::string(258, 'x'),
+                                             std::string(42, 'x') + "\n", "last"}));
 }
 
 class StoreDefaultsTest : public ::testing::Test {

@@ -61,7 +61,7 @@ class InstallSettingsTest : public ::testing::Test {
   void SetUp() override { StoreCfgName(""); }
 };
 
-TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameWithoutTheKey) {
+TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameAndStoreCfgNameChangesItWithoutTheKey) {
   seams.installKey.values["Cfg Name"] = "voltra.cfg";
   LoadCfgName();
   EXPECT_EQ(CurrentCfgName(), "voltra.cfg");
@@ -69,9 +69,7 @@ TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameWithoutTheKey) {
   LoadCfgName();
   EXPECT_EQ(CurrentCfgName(), "voltra.cfg");
   EXPECT_FALSE(InstallKeyOpens());
-}
-
-TEST_F(InstallSettingsTest, StoreCfgNameChangesTheNameEvenWithoutTheKey) {
+  seams.installKey.present = true;
   StoreCfgName("a.cfg");
   EXPECT_EQ(seams.installKey.values["Cfg Name"], "a.cfg");
   seams.installKey.present = false;

@@ -8,6 +8,7 @@ import pathlib
 import struct
 import sys
 import tempfile
+import types
 import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).parent))
@@ -129,12 +130,9 @@ class VersionBlockTest(unittest.TestCase):
 
 
 class FirstIconTest(unittest.TestCase):
-    class Groups:
-        def __init__(self, ids):
-            self.ids = ids
-
-        def resource_ids(self, kind):
-            return self.ids
+    @staticmethod
+    def Groups(ids):
+        return types.SimpleNamespace(resource_ids=lambda kind: ids)
 
     def test_the_real_programs_show_icon_100(self):
         for program in (SHELL, "autorun/autorun.exe"):

@@ -62,9 +62,8 @@ def text_lines(data):
 
 def blaster(line):
     t = tokens(line)
-    if len(t) < 3 or t[0][0] != ID or t[0][1].lower() != b"set":
-        return None
-    if t[1][0] != ID or t[1][1].lower() != b"blaster" or t[2][0] != EQUALS:
+    if (len(t) < 3 or t[0][0] != ID or t[0][1].lower() != b"set" or t[1][0] != ID
+            or t[1][1].lower() != b"blaster" or t[2][0] != EQUALS):
         return None
     record = dict(INITIAL)
     for kind, word, hex_value, decimal in t[3:]:
@@ -95,9 +94,8 @@ def _io(line, aux):
 
 def _numbers(line, word):
     t = tokens(line)
-    if len(t) < 3 or t[0][0] != ID or t[0][1].lower() != word or t[1][0] != EQUALS:
-        return None
-    if t[2][0] != DECNUM:
+    if (len(t) < 3 or t[0][0] != ID or t[0][1].lower() != word or t[1][0] != EQUALS
+            or t[2][0] != DECNUM):
         return None
     second = t[4][2] if len(t) >= 5 and t[3][0] == COMMA and t[4][0] == DECNUM else None
     return t[2][2], second

@@ -178,13 +178,7 @@ def _is_digit(c):
 
 
 def _hex_value(c):
-    if _is_digit(c):
-        return c - 48
-    if 65 <= c <= 70:
-        return c - 55
-    if 97 <= c <= 102:
-        return c - 87
-    return None
+    return int(chr(c), 16) if chr(c) in "0123456789ABCDEFabcdef" else None
 
 
 class Lexer:
@@ -234,12 +228,9 @@ class Lexer:
             text = b[self.i + 1:end]
             self.i = end + 1
             return (STRING if c == 34 else SECTION), text, 0
-        if c == 44:
+        if c in (44, 61):
             self.i += 1
-            return COMMA, b"", 0
-        if c == 61:
-            self.i += 1
-            return EQUALS, b"", 0
+            return (COMMA if c == 44 else EQUALS), b"", 0
         if c in (59, MARK):
             return END, b"", 0
         self.i += 1
