@@ -12,19 +12,15 @@ class DefaultPathTest : public ::testing::Test {
   ScopedFakeSeams seams;
 };
 
-TEST_F(DefaultPathTest, ProgramFolderWinsOverItsParentWhichIsTheFallback) {
+TEST_F(DefaultPathTest, TheProgramFolderWinsOverItsParentAndNoOtherFolderIsSearched) {
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav",
                           "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav");
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav");
-}
-
-TEST_F(DefaultPathTest, OnlyTheTwoFoldersAreSearched) {
   // A copy in some other folder, such as the current directory, is never found.
   seams.files.existing = {"D:\\Elsewhere\\voltra.cfg", "voltra.cfg", ".\\voltra.cfg"};
-  KzDefaultPath path;
-  EXPECT_EQ(path.Find("voltra.cfg"), "");
+  EXPECT_EQ(KzDefaultPath().Find("voltra.cfg"), "");
   EXPECT_TRUE(seams.complaints.shown.empty());
 }
 

@@ -79,15 +79,13 @@ TEST(ScanLineTest, HexModeReadsWordsAndNumbersAsHex) {
                 {4, "", 0xA220}, {4, "", 0x220}, {4, "", 0xD1}, {0, "H5", 5}, {7, "", 0}}));
 }
 
-TEST(ScanLineTest, UnterminatedStringsAndHeadersAreErrors) {
+TEST(ScanLineTest, UnterminatedTextsAndUpperBytesAreErrorsAndFFEndsTheLine) {
   EXPECT_EQ(Tokens("\"abc"), (std::vector<Token>{{8, "abc", 0}, {7, "", 0}}));
   EXPECT_EQ(Tokens("[Misc"), (std::vector<Token>{{8, "Misc", 0}, {7, "", 0}}));
   EXPECT_EQ(Tokens("[ Screen Setup ]")[0], (Token{1, " Screen Setup ", 0}));
   EXPECT_EQ(Tokens("\"a;b\"")[0], (Token{6, "a;b", 0}));  // ";" inside quotes is text
   EXPECT_EQ(Tokens("\"\"")[0], (Token{6, "", 0}));
-}
-
-TEST(ScanLineTest, TheByteFFEndsTheLine) {
+  // The byte FF ends the line, even inside a text.
   EXPECT_EQ(Tokens("Key\xFFName = 1"), (std::vector<Token>{{0, "Key", 0xE}, {7, "", 0}}));
   EXPECT_EQ(Tokens("\"ab\xFF"
                    "c\""),

@@ -47,13 +47,12 @@ class ImportComparisonTest(unittest.TestCase):
     def test_the_real_builds_import_the_same(self):
         self.assertEqual(check_i686.compare_imports("setupshell", self.wide, self.narrow), [])
 
-    def test_an_import_only_the_i686_build_has_fails(self):
+    def test_an_import_only_one_build_has_fails(self):
         kernel = next(dll for dll in self.narrow if dll.lower() == "kernel32.dll")
         self.narrow[kernel].add("Beep")
         self.assertEqual(check_i686.compare_imports("setupshell", self.wide, self.narrow),
                          ["setupshell: only i686 imports kernel32.dll!Beep"])
-
-    def test_an_import_only_the_x86_64_build_has_fails(self):
+        self.narrow[kernel].remove("Beep")
         user = next(dll for dll in self.wide if dll.lower() == "user32.dll")
         self.wide[user].add("MessageBeep")
         problems = check_i686.compare_imports("setupshell", self.wide, self.narrow)

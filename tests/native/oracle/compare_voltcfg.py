@@ -108,18 +108,14 @@ def mutate(rng, lines):
 
 def join(rng, lines):
     style = rng.randrange(5)
-    if style == 0:
-        data = b"\r\n".join(lines) + b"\r\n"
-    elif style == 1:
-        data = b"\n".join(lines) + b"\n"
-    elif style == 2:
-        data = b"".join(line + rng.choice([b"\n", b"\r\n", b"\r", b"\r\r\n"]) for line in lines)
-    elif style == 3:
-        data = b"\r\n".join(lines)
-    else:
-        data = b"\r\n".join(lines) + b"\r\n"
-        data = data[:rng.randrange(len(data) + 1)]
-    return data
+    if style == 1:
+        return b"\n".join(lines) + b"\n"
+    if style == 2:
+        return b"".join(line + rng.choice([b"\n", b"\r\n", b"\r", b"\r\r\n"]) for line in lines)
+    if style == 3:
+        return b"\r\n".join(lines)
+    data = b"\r\n".join(lines) + b"\r\n"
+    return data if style == 0 else data[:rng.randrange(len(data) + 1)]
 
 
 def corpus(count, seed=1251):
