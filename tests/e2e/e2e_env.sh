@@ -89,9 +89,9 @@ exit_shell() {
 # to WHAT's window itself, as a window manager would; and when Wine has given the foreground to
 # the desktop for that reason, the driver activates WHAT (see driver wait-focus).
 press_key() {
-  local key=$1 what=$2 id=${3:-0} windows said status=0
-  said=$(wine "$driver_exe" wait-focus "$what" "$id" 2>&1 >/dev/null | tr -d '\r') || status=$?
-  [ "$status" = 0 ] || fail "$what $id has not the focus before $key: $said"
+  local key=$1 what=$2 id=${3:-0} windows said
+  said=$(wine "$driver_exe" wait-focus "$what" "$id" 2>&1 >/dev/null | tr -d '\r') ||
+    fail "$what $id has not the focus before $key: $said"
   # Wine names a window's X window in a property of the window; when a lookup finds none, the
   # key goes as it is, and what the key should have done is checked after it all the same.
   if windows=$(driver x-windows "$what") &&

@@ -33,9 +33,8 @@ KzSetupEntry Entry(const char* name, int32_t type, int32_t value, const char* t1
 std::vector<std::string> Lines(const std::string& bytes) {
   std::vector<std::string> lines;
   size_t start = 0;
-  for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
     lines.push_back(bytes.substr(start, end - start));
-  }
   EXPECT_EQ(start, bytes.size()) << "the last line lacks CR LF";
   return lines;
 }

@@ -42,9 +42,8 @@ class FileIoTest : public ::testing::Test {
   }
   void TearDown() override {
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(dir_, error)) {
+    for (const auto& entry : fs::directory_iterator(dir_, error))
       fs::permissions(entry.path(), fs::perms::owner_all, error);
-    }
     fs::remove_all(dir_, error);
     CurrentTables() = tables_;
     kz::InstalledSeams() = saved_;

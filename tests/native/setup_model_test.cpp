@@ -140,12 +140,10 @@ std::vector<std::string> ResetControlsFor(const char* controller) {
 }
 
 bool AllStartWith(const std::vector<std::string>& names, const std::vector<std::string>& prefixes) {
-  for (const auto& name : names) {
-    bool any = false;
-    for (const auto& p : prefixes) any = any || name.rfind(p, 0) == 0;
-    if (!any) return false;
-  }
-  return true;
+  return std::all_of(names.begin(), names.end(), [&](const std::string& name) {
+    return std::any_of(prefixes.begin(), prefixes.end(),
+                       [&](const std::string& p) { return name.rfind(p, 0) == 0; });
+  });
 }
 
 TEST_F(SetupModelTest, ControlsResetByControllerCaseSensitivelyAndTheTypeOnlyWithAll) {

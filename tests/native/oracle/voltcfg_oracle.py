@@ -253,8 +253,7 @@ def pieces(data):
     out, number, pos, starts = [], 0, 0, True
     while pos < len(data):
         lf = data.find(b"\n", pos)
-        end = len(data) if lf < 0 else lf + 1
-        end = min(end, pos + 258)
+        end = min(len(data) if lf < 0 else lf + 1, pos + 258)
         piece = data[pos:end]
         if starts:
             number += 1
@@ -297,17 +296,11 @@ def classify(piece):
 
 
 def find_section(tables, name):
-    for sec_name, entries in tables:
-        if sec_name.lower() == name.lower():
-            return sec_name, entries
-    return None
+    return next((section for section in tables if section[0].lower() == name.lower()), None)
 
 
 def find_key(entries, name):
-    for entry in entries:
-        if entry["name"].lower() == name[:31].lower():
-            return entry
-    return None
+    return next((e for e in entries if e["name"].lower() == name[:31].lower()), None)
 
 
 def copy_tables(tables):
