@@ -330,18 +330,16 @@ def compare_all(args):
         if got != (2, b""):
             failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
     detections = detection_corpus(max(args.count // 5, 4))
+    files = corpus(args.count)
+    paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
+    for path, data in zip(paths, files):
+        pathlib.Path(path).write_bytes(data)
     workers = 1 if args.runner else (os.cpu_count() or 2)
     with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare_detection(args.runner, args.voltcfg,
                                                             args.workdir, *job),
                               enumerate(detections)):
             failures.extend(found)
-
-    files = corpus(args.count)
-    paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
-    for path, data in zip(paths, files):
-        pathlib.Path(path).write_bytes(data)
-    with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
                               zip(paths, files)):
             failures.extend(found)
