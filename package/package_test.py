@@ -40,6 +40,9 @@ class PackageTest(unittest.TestCase):
         self.assertEqual([name for name in wanted if name not in self.names], [])
         tops = {name.split("/")[0] for name in self.names}
         self.assertEqual(tops, {"Voltrane", "disc", "voltcfg.exe"})
+        # The disc's entry names the packed autorun.
+        text = self.archive.read("disc/autorun.inf").decode("ascii")
+        self.assertIn("open=autorun.exe", text.splitlines())
 
     def test_it_holds_no_stand_in_and_nothing_a_run_leaves(self):
         unwanted = [name for name in self.names
@@ -67,10 +70,6 @@ class PackageTest(unittest.TestCase):
         for text in (rb"HKCU\SOFTWARE\Kestrelwood\Voltrane", b'"Main Folder"', b'"Cfg Name"',
                      b"voltra.cfg"):
             self.assertIn(text, data)
-
-    def test_the_disc_entry_names_the_packed_autorun(self):
-        text = self.archive.read("disc/autorun.inf").decode("ascii")
-        self.assertIn("open=autorun.exe", text.splitlines())
 
     def test_the_linux_script_and_its_entry_run_as_unpacked(self):
         for name in ("Voltrane/voltrane.sh", "Voltrane/voltrane.desktop"):

@@ -11,17 +11,11 @@ trap end_scenario EXIT
 mkdir -p "$install/Disc" "$output"
 cp -r "$disc/." "$install/Disc/"
 rm -f "$install/Disc"/*.log
-
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root -display "$DISPLAY" "$output/failed-autorun-$scenario.png" 2>/dev/null || true
-  exit 1
-}
+failed_shot=failed-autorun-$scenario
 register() {
   reg_add /v "Main Folder" /t REG_SZ /d "$(winepath -w "$1" 2>/dev/null)"
   reg_add /v "Cfg Name" /t REG_SZ /d voltra.cfg
 }
-unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
 # A stand-in shell in a folder whose name holds a space.
 stand_in_shell() {
   shell_folder="$install/Program Files/Voltrane"
@@ -29,18 +23,9 @@ stand_in_shell() {
   cp "$install/Disc/setup.exe" "$shell_folder/setupshell.exe"
   register "$shell_folder"
 }
-start_autorun() {
-  wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
-  autorun_pid=$!
-  driver wait-button "Установка" 20000 || fail "the autorun window did not show"
-}
 # Waits up to $1 seconds for autorun to end; its exit code in $status.
 wait_autorun() {
-  for _ in $(seq $(($1 * 10))); do
-    kill -0 "$autorun_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$autorun_pid" 2>/dev/null && fail "autorun did not end within $1 s"
+  wait_gone "$autorun_pid" "$1" || fail "autorun did not end within $1 s"
   status=0
   wait "$autorun_pid" || status=$?
   autorun_pid=

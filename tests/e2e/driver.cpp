@@ -247,11 +247,7 @@ int MessageBoxCommand(DWORD timeout, bool press, const std::string& wanted = {})
   std::printf("%s\n", BoxText(box).c_str());
   std::fflush(stdout);
   if (!press) return 0;
-  for (HWND c : Children(box))
-    if (ClassOf(c) == L"Button") {
-      Press(c);
-      break;
-    }
+  if (HWND first = FindWindowExW(box, nullptr, L"Button", nullptr)) Press(first);
   return WaitGone([box] { return IsWindow(box) && IsWindowVisible(box) ? box : nullptr; }, kLimit);
 }
 
@@ -386,10 +382,8 @@ int main() {
   if (command == L"x-windows") return XWindowsCommand(FindNamedWindow(what));
   if (command == L"wait-focus") return WaitFocusCommand(what, int(number(3, 0)), number(4, kLimit));
   if (command == L"wait-painted") {
-    return WaitFor([&] { return FindNamedWindow(what) && Painted(FindNamedWindow(what)); },
-                   number(3, kLimit))
-               ? 0
-               : 1;
+    const auto painted = [&] { return FindNamedWindow(what) && Painted(FindNamedWindow(what)); };
+    return WaitFor(painted, number(3, kLimit)) ? 0 : 1;
   }
   if (command == L"wait-button")
     return WaitWindow([&] { return FindButton(what); }, number(3, kLimit)) ? 0 : 1;

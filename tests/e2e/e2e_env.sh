@@ -17,16 +17,40 @@ reg_add() {
   local said
   said=$(wine reg add "$key" "$@" /f 2>&1) || { echo "reg add: $said" >&2; return 1; }
 }
+unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
 install=$(mktemp -d)
 
-# What the scenarios share. They set demo, driver_exe and output first, and define fail.
+# What the scenarios share. They set demo, driver_exe and output first; a failure leaves a
+# screenshot in $output/$failed_shot.png when they name one, and says what fail_details says.
 shell_pid=
 autorun_pid=
-# Ends what a scenario started and removes its scratch folder (trap end_scenario EXIT).
+failed_shot=
+fail() {
+  echo "FAIL: $*" >&2
+  if declare -F fail_details >/dev/null; then fail_details >&2; fi
+  local shot=$output/$failed_shot.png
+  [ -z "$failed_shot" ] || import -window root -display "$DISPLAY" "$shot" 2>/dev/null || true
+  exit 1
+}
+# Waits up to $2 seconds for the process $1 to end; fails when it is still there.
+wait_gone() {
+  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+  ! kill -0 "$1" 2>/dev/null
+}
+# Ends what a scenario started and removes its scratch folder, and what it made outside it,
+# $made_outside (trap end_scenario EXIT).
+made_outside=
 end_scenario() {
   if [ -n "$autorun_pid" ]; then kill "$autorun_pid" 2>/dev/null || true; fi
   if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
   rm -rf "$install"
+  if [ -n "$made_outside" ]; then rm -rf "$made_outside"; fi
+}
+# Starts autorun.exe of the disc in $install/Disc and waits for its window.
+start_autorun() {
+  wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
+  autorun_pid=$!
+  driver wait-button "Установка" 20000 || fail "the autorun window did not show"
 }
 # A copy of the demo installation, without what earlier runs left in it.
 copy_demo() {
@@ -46,6 +70,17 @@ wait_shell() {
   shell_pid=
 }
 wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did not show${1:+ ($1)}"; }
+# Starts the shell with ARGS and waits for its button bar.
+start_shell_bar() {
+  start_shell "$@"
+  wait_bar
+}
+# Presses Exit and waits for the shell to end with exit code 0.
+exit_shell() {
+  driver click "Выход"
+  wait_shell
+  [ "$status" = 0 ] || fail "exit code $status${1:+ $1}"
+}
 # Presses KEY (xdotool) once WHAT (and its item ID, when given; see driver wait-focus) has the
 # focus as Wine sees it. Wine hands a key to the window that it has given the focus, whichever
 # of the program's X windows the key comes to; but with no window manager here the X server
@@ -54,9 +89,9 @@ wait_bar() { driver wait-button "Выход" 20000 || fail "the button bar did n
 # to WHAT's window itself, as a window manager would; and when Wine has given the foreground to
 # the desktop for that reason, the driver activates WHAT (see driver wait-focus).
 press_key() {
-  local key=$1 what=$2 id=${3:-0} windows said status=0
-  said=$(wine "$driver_exe" wait-focus "$what" "$id" 2>&1 >/dev/null | tr -d '\r') || status=$?
-  [ "$status" = 0 ] || fail "$what $id has not the focus before $key: $said"
+  local key=$1 what=$2 id=${3:-0} windows said
+  said=$(wine "$driver_exe" wait-focus "$what" "$id" 2>&1 >/dev/null | tr -d '\r') ||
+    fail "$what $id has not the focus before $key: $said"
   # Wine names a window's X window in a property of the window; when a lookup finds none, the
   # key goes as it is, and what the key should have done is checked after it all the same.
   if windows=$(driver x-windows "$what") &&

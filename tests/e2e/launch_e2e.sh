@@ -10,26 +10,18 @@ cleanup() {
   if [ -n "$shell_pid" ]; then
     # Exit first, so that no shell of this run stays behind for the next scenario.
     wine "$driver_exe" click "Выход" >/dev/null 2>&1 || true
-    for _ in $(seq 50); do kill -0 "$shell_pid" 2>/dev/null || break; sleep 0.1; done
-    kill "$shell_pid" 2>/dev/null || true
+    wait_gone "$shell_pid" 5 || true
   fi
-  rm -rf "$install"
-  if [ -n "$games" ]; then rm -rf "$games"; fi
+  end_scenario
 }
-games=
 trap cleanup EXIT
 copy_demo
 unset VOLTRA_LOG
 export VOLTRA_SECONDS=${VOLTRA_SECONDS:-30}
 folder=$(winepath -w "$install" 2>/dev/null)
 log=$install/voltra.log
-
-fail() {
-  echo "FAIL: $*" >&2
-  [ -f "$log" ] && cat "$log" >&2
-  import -window root -display "$DISPLAY" "$output/failed-$scenario.png" 2>/dev/null || true
-  exit 1
-}
+failed_shot=failed-$scenario
+fail_details() { if [ -f "$log" ]; then cat "$log"; fi; }
 register() {
   reg_add /v "Main Folder" /t REG_SZ /d "$folder"
   reg_add /v "Cfg Name" /t REG_SZ /d "$1"
@@ -46,13 +38,23 @@ wait_starts() {
 }
 # The value of a key in the last block of the game's log.
 logged() { grep "^$1=" "$log" | tail -1 | cut -d= -f2- | tr -d '\r'; }
+# expect_logged KEY VALUE [KEY VALUE...]: the game's log has each key with its value.
 expect_logged() {
-  [ "$(logged "$1")" = "$2" ] || fail "$1 is '$(logged "$1")', not '$2'"
+  while [ $# -gt 0 ]; do
+    [ "$(logged "$1")" = "$2" ] || fail "$1 is '$(logged "$1")', not '$2'"
+    shift 2
+  done
 }
-exit_shell() {
-  driver click "Выход"
-  wait_shell
-  [ "$status" = 0 ] || fail "exit code $status"
+# Clicks the game button and waits for the game's start.
+start_game() {
+  driver click "Игра"
+  wait_starts 1
+}
+# Ends the running game, then the shell.
+end_game_and_shell() {
+  driver end-game
+  driver wait-no-game 20000 || fail "the game did not end"
+  exit_shell
 }
 # Processor time of the shell's Linux process in ms (user + system), from /proc.
 shell_cpu_ms() {
@@ -72,21 +74,13 @@ case "$scenario" in
     register "B.CFG"
     wine "$voltcfg_exe" defaults >"$install/b.cfg" 2>/dev/null
     printf '[Setup]\r\n' >"$install/a.cfg"
-    start_shell
-    wait_bar
+    start_shell_bar
     [ "$(driver thread-priority "Выход")" = 0 ] || fail "the thread is not at normal priority"
-    driver click "Игра"
-    wait_starts 1
+    start_game
     [ ! -e "$install/a.cfg" ] || fail "a.cfg stayed"
     [ -f "$install/b.cfg" ] || fail "b.cfg is gone"
-    expect_logged commandline "$folder\\voltra.exe"
-    expect_logged cwd "$folder"
-    expect_logged priority_class 0x80
-    expect_logged startup_flags 0x45
-    expect_logged show_window 3
-    expect_logged position 0,0
-    expect_logged cfg_files b.cfg
-    expect_logged cfg_name B.CFG
+    expect_logged commandline "$folder\\voltra.exe" cwd "$folder" priority_class 0x80 \
+      startup_flags 0x45 show_window 3 position 0,0 cfg_files b.cfg cfg_name B.CFG
     driver thread-priority "Выход" -15 >/dev/null || fail "the thread is not at idle priority"
     [ "$(driver window-origin "Выход")" = "1023 767" ] || fail "the bar is in sight"
     # The window takes its place once the video has its size.
@@ -109,9 +103,7 @@ case "$scenario" in
     driver thread-priority "Выход" 0 >/dev/null || fail "the thread stayed at idle after a click"
     driver click "Игра"
     wait_starts 2
-    driver end-game
-    driver wait-no-game 20000 || fail "the second game did not end"
-    exit_shell
+    end_game_and_shell
     ;;
   argument-start)
     register "voltra.cfg"
@@ -122,16 +114,13 @@ case "$scenario" in
     # Three seconds in which no second start comes.
     sleep 3
     [ "$(starts)" = 1 ] || fail "the argument started the game $(starts) times"
-    driver end-game
-    driver wait-no-game 20000 || fail "the game did not end"
-    exit_shell
+    end_game_and_shell
     ;;
   no-game)
     register "b.cfg"
     rm "$install/voltra.exe"
     printf '[Setup]\r\n' >"$install/a.cfg"
-    start_shell
-    wait_bar
+    start_shell_bar
     driver click "Игра"
     box=$(driver message-box 20000) || fail "no message box"
     [ "$box" = "Error|Cannot open the 'voltra.exe' file" ] || fail "first message box: $box"
@@ -152,29 +141,25 @@ case "$scenario" in
     register ""
     printf '[Setup]\r\n' >"$install/a.cfg"
     printf '[Setup]\r\n' >"$install/b.cfg"
-    start_shell
-    wait_bar
-    driver click "Игра"
-    wait_starts 1
+    start_shell_bar
+    start_game
     [ -f "$install/a.cfg" ] && [ -f "$install/b.cfg" ] || fail "a configuration was removed"
     expect_logged cfg_files a.cfg,b.cfg
-    driver end-game
-    driver wait-no-game 20000 || fail "the game did not end"
-    exit_shell
+    end_game_and_shell
     ;;
   cyrillic-folder)
     # The installation in C:\Игры\Вольтран 2: Cyrillic letters and a blank in every path the
     # shell forms. Start-up check, save, load, clean-up and launch all meet them.
     export LC_ALL=C.UTF-8
     games="$WINEPREFIX/drive_c/Игры"
-    [ ! -e "$games" ] || { games=; fail "the prefix has a folder Игры already"; }
+    [ ! -e "$games" ] || fail "the prefix has a folder Игры already"
+    made_outside=$games
     mkdir -p "$games/Вольтран 2"
     cp -r "$install/." "$games/Вольтран 2/"
     rm -rf "$install"
     install="$games/Вольтран 2" folder='C:\Игры\Вольтран 2' log="$games/Вольтран 2/voltra.log"
     register "voltra.cfg"
-    start_shell
-    wait_bar
+    start_shell_bar
     [ -f "$install/voltra.cfg" ] || fail "the start-up check wrote no voltra.cfg"
     wine "$voltcfg_exe" defaults >"$output/cyrillic-defaults.cfg" 2>/dev/null
     cmp "$install/voltra.cfg" "$output/cyrillic-defaults.cfg" || fail "voltra.cfg is not the defaults"
@@ -203,18 +188,13 @@ case "$scenario" in
     printf '[Setup]\r\n' >"$install/sub/x.cfg"
     printf '[Setup]\r\n' >"$games/up.cfg"
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"
-    driver click "Игра"
-    wait_starts 1
+    start_game
     [ ! -e "$install/other.cfg" ] || fail "other.cfg stayed"
     [ -f "$install/sub/x.cfg" ] || fail "the clean-up reached a subfolder"
     [ -f "$games/up.cfg" ] || fail "the clean-up reached the parent folder"
-    expect_logged commandline "\"$folder\\voltra.exe\""
-    expect_logged cwd "$folder"
-    expect_logged cfg_files voltra.cfg
-    expect_logged cfg_name voltra.cfg
-    driver end-game
-    driver wait-no-game 20000 || fail "the game did not end"
-    exit_shell
+    expect_logged commandline "\"$folder\\voltra.exe\"" cwd "$folder" cfg_files voltra.cfg \
+      cfg_name voltra.cfg
+    end_game_and_shell
     ;;
   hostile-cfg-name)
     # A name that leaves the folder: at start no file outside it and no message in the way of
@@ -223,20 +203,16 @@ case "$scenario" in
     [ ! -e "$parent/up.cfg" ] || fail "$parent/up.cfg exists already"
     printf '[Setup]\r\n' >"$install/a.cfg"
     register '..\up.cfg'
-    start_shell
-    wait_bar
+    start_shell_bar
     driver no-message-box 1000 || fail "a message box at start"
     if [ -e "$parent/up.cfg" ]; then
       rm -f "$parent/up.cfg"
       fail "the start-up check wrote outside the folder"
     fi
-    driver click "Игра"
-    wait_starts 1
+    start_game
     [ -f "$install/a.cfg" ] || fail "the clean-up removed a.cfg"
     expect_logged cfg_name '..\up.cfg'
-    driver end-game
-    driver wait-no-game 20000 || fail "the game did not end"
-    exit_shell
+    end_game_and_shell
     ;;
   *)
     fail "unknown scenario $scenario"

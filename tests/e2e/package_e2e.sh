@@ -18,12 +18,8 @@ end_package() {
   wineserver -k 2>/dev/null || true
 }
 trap end_package EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  echo "voltrane.sh said: $(cat "$install/said" 2>/dev/null)" >&2
-  import -window root -display "$DISPLAY" "$output/failed-package.png" 2>/dev/null || true
-  exit 1
-}
+failed_shot=failed-package
+fail_details() { echo "voltrane.sh said: $(cat "$install/said" 2>/dev/null)"; }
 rm -rf "$WINEPREFIX"
 mkdir -p "$output" "$install/no-wine" "$install/elsewhere"
 root="$install/Мои игры"
@@ -68,9 +64,7 @@ import -window root -display "$DISPLAY" "$output/package-shell.png"
 grep -q "первый запуск" "$install/said" || fail "the first start did not say it: $(cat "$install/said")"
 [ "$(value "Main Folder")" = "$(winepath -w "$folder")" ] || fail "Main Folder: $(value "Main Folder")"
 [ "$(value "Cfg Name")" = voltra.cfg ] || fail "Cfg Name is '$(value "Cfg Name")'"
-driver click "Выход"
-wait_shell
-[ "$status" = 0 ] || fail "setupshell.exe ended with exit code $status"
+exit_shell "(setupshell.exe)"
 help=$(wine "$root/voltcfg.exe" --help 2>/dev/null) || fail "voltcfg --help failed"
 [[ $help == *"voltcfg check FILE"* ]] || fail "voltcfg --help: $help"
 wine "$root/voltcfg.exe" defaults >"$install/defaults.cfg" 2>/dev/null
@@ -86,8 +80,7 @@ autorun_pid=$shell_pid shell_pid=
 driver wait-button "Установка" 30000 || fail "the autorun window did not show: $(cat "$install/said")"
 wait_file "$folder/mine.cfg"
 wait_bar "second start, from the disc"
-for _ in $(seq 100); do kill -0 "$autorun_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$autorun_pid" 2>/dev/null && fail "autorun did not end"
+wait_gone "$autorun_pid" 10 || fail "autorun did not end"
 autorun_pid=
 [ -z "$(find "$WINEPREFIX/drive_c/windows" -type f -newer "$install/first-done")" ] ||
   fail "the second start set the prefix up again"

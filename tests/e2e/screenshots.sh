@@ -7,10 +7,6 @@ set -euo pipefail
 demo=$1 disc=$2 driver_exe=$3 output=$4
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
 trap end_scenario EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 copy_demo
 mkdir -p "$install/Disc"
 cp -r "$disc/." "$install/Disc/"
@@ -33,8 +29,7 @@ key() {
 }
 
 "$voltrane_root/demo/register.sh" "$install" voltra.cfg >/dev/null
-start_shell
-wait_bar
+start_shell_bar
 sleep 1
 shot main-window screen
 
@@ -80,10 +75,8 @@ sleep 1
 driver click "Выход"
 wait_shell
 
-wine reg delete "$key" /f >/dev/null 2>&1 || true
-wine "$install/Disc/autorun.exe" >/dev/null 2>&1 &
-autorun_pid=$!
-driver wait-button "Установка" 20000 || fail "the autorun window did not show"
+unregister
+start_autorun
 sleep 1
 shot autorun-window "Установка"
 driver click "Выход"

@@ -5,22 +5,10 @@
 set -euo pipefail
 scenario=$1 demo=$2 driver_exe=$3 voltcfg_exe=$4 output=$5
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_env.sh"
-cleanup() {
-  if [ -n "$shell_pid" ]; then kill "$shell_pid" 2>/dev/null || true; fi
-  rm -rf "$install"
-  if [ -n "$made_autoexec" ]; then rm -f "$made_autoexec"; fi
-}
-made_autoexec=
-trap cleanup EXIT
+trap end_scenario EXIT
 copy_demo
-
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root -display "$DISPLAY" "$output/failed-shell-$scenario.png" 2>/dev/null || true
-  exit 1
-}
+failed_shot=failed-shell-$scenario
 register() { "$voltrane_root/demo/register.sh" "$install" "${1:-voltra.cfg}" >/dev/null; }
-unregister() { wine reg delete "$key" /f >/dev/null 2>&1 || true; }
 # The no-card device codes, 13 and 13, in the file the shell has made: on a machine without a
 # card the Sound page then leaves them, and an untouched setup dialog closes without asking.
 no_card_devices() {
@@ -32,8 +20,7 @@ no_card_devices() {
 case "$scenario" in
   real-click-exit)
     register
-    start_shell
-    wait_bar
+    start_shell_bar
     driver wait-painted "Выход" || fail "the bar was not painted"
     import -window root -display "$DISPLAY" "$output/shell-started.png"
     read -r x y < <(driver button-centre "Выход")
@@ -49,9 +36,7 @@ case "$scenario" in
     [ "$box" = "Error|Cannot open the 'KzR\\flag.wav' file" ] || fail "message box: $box"
     wait_bar
     if ! driver no-message-box 1500; then fail "a second message box"; fi
-    driver click "Выход"
-    wait_shell
-    [ "$status" = 0 ] || fail "exit code $status"
+    exit_shell
     ;;
   no-install-key)
     unregister
@@ -59,36 +44,29 @@ case "$scenario" in
     if ! driver no-message-box 2500; then fail "a message box without the key"; fi
     wait_bar
     [ ! -e "$install/voltra.cfg" ] || fail "a configuration file was written without the key"
-    driver click "Выход"
-    wait_shell
+    exit_shell
     register
-    [ "$status" = 0 ] || fail "exit code $status"
     ;;
   creates-missing-config)
     register "my.cfg"
-    start_shell
-    wait_bar
-    driver click "Выход"
-    wait_shell
+    start_shell_bar
+    exit_shell
     [ -f "$install/my.cfg" ] || fail "no configuration file was made"
     wine "$voltcfg_exe" defaults >"$output/defaults.cfg" 2>/dev/null
     cmp "$install/my.cfg" "$output/defaults.cfg" || fail "the new file is not the defaults"
     # An existing file is left exactly as it is, damaged or not.
     printf 'not a configuration\r\n' >"$install/my.cfg"
-    start_shell
-    wait_bar
-    driver click "Выход"
-    wait_shell
+    start_shell_bar
+    exit_shell
     [ "$(cat "$install/my.cfg")" = $'not a configuration\r' ] || fail "an existing file was rewritten"
     ;;
   detected-card)
     # A player's machine with a Sound Blaster in autoexec.bat and no configuration file yet.
     register
-    made_autoexec="$WINEPREFIX/drive_c/autoexec.bat"
-    [ ! -e "$made_autoexec" ] || { made_autoexec=; fail "the prefix has an autoexec.bat already"; }
-    printf '@ECHO OFF\r\nSET BLASTER=A240 I7 D3 H7 P300 E640 T6\r\n' >"$made_autoexec"
-    start_shell
-    wait_bar
+    [ ! -e "$WINEPREFIX/drive_c/autoexec.bat" ] || fail "the prefix has an autoexec.bat already"
+    made_outside="$WINEPREFIX/drive_c/autoexec.bat"
+    printf '@ECHO OFF\r\nSET BLASTER=A240 I7 D3 H7 P300 E640 T6\r\n' >"$made_outside"
+    start_shell_bar
     [ -f "$install/voltra.cfg" ] || fail "no configuration file was made"
     wine "$voltcfg_exe" detect --autoexec 'C:\autoexec.bat' 2>/dev/null >"$output/detect.txt"
     head -n 1 "$output/detect.txt" | tr -d '\r' | grep -qx \
@@ -110,16 +88,13 @@ case "$scenario" in
     tab_right_escape_save 104 102 " 181|0|1"
     driver wait-button "Выход" >/dev/null || fail "the bar is gone"
     grep -q $'^FXVolume = 181\r$' "$install/voltra.cfg" || fail "FXVolume is not 181"
-    driver click "Выход"
-    wait_shell
-    [ "$status" = 0 ] || fail "exit code $status"
+    exit_shell
     ;;
   setup-keyboard)
     # Real key presses: Ctrl+Tab twice, Ctrl+Shift+Tab, then Ctrl+PgUp twice from the first
     # page; each time the selected page and its icon.
     register
-    start_shell
-    wait_bar
+    start_shell_bar
     no_card_devices
     driver click "Настройка"
     read -r page icon0 < <(driver setup-page) || fail "no setup dialog"
@@ -147,9 +122,7 @@ case "$scenario" in
     [ "$icon0" != "$icon1" ] && [ "$icon1" != "$icon2" ] || fail "the icon did not follow"
     press_key Escape setup 101
     driver no-setup 10000 || fail "Esc did not close the setup dialog"
-    driver click "Выход"
-    wait_shell
-    [ "$status" = 0 ] || fail "exit code $status"
+    exit_shell
     ;;
   keyboard-page-keys)
     # A player without a mouse: on the bar, Right twice from "Игра" and Enter on "Настройка";
@@ -157,8 +130,7 @@ case "$scenario" in
     # key, Esc, and Enter on Yes of the question; back on the bar, Right and Enter on "Выход".
     # Each key goes once the window that should take it has the focus.
     register
-    start_shell
-    wait_bar
+    start_shell_bar
     press_key Right "Выход" 101
     press_key Right "Выход" 102
     press_key Return "Выход" 103

@@ -41,15 +41,8 @@ void CheckShape(const KzTableSet& tables) {
   }
 }
 
-// The analog scales, which an inverted axis makes negative.
-bool IsScale(const char* name) {
-  static const char* const kScales[] = {"MouseAnalogScale0",    "MouseAnalogScale1",
-                                        "JoystickAnalogScale0", "JoystickAnalogScale1",
-                                        "JoystickAnalogScale2", "JoystickAnalogScale3"};
-  for (const char* scale : kScales)
-    if (std::strcmp(name, scale) == 0) return true;
-  return false;
-}
+// The analog scales (Mouse and Joystick, 0 to 3), which an inverted axis makes negative.
+bool IsScale(const char* name) { return std::strstr(name, "AnalogScale") != nullptr; }
 
 // What the file says of an entry: its value for a number, its text(s) for a string entry.
 // A negative integer is written with a sign, which reads back as 0 except for a scale; a

@@ -58,14 +58,11 @@ Found Detect(const FakeSources& sources) {
   return {found, record};
 }
 
+// Address, MIDI port, IRQ, 8-bit and 16-bit DMA channels, EMU port.
 void ExpectRecord(const KzBlasterRecord& r, int32_t address, int32_t midi, int32_t irq,
                   int32_t dma8, int32_t dma16, int32_t emu) {
-  EXPECT_EQ(r.address, address);
-  EXPECT_EQ(r.midiPort, midi);
-  EXPECT_EQ(r.irq, irq);
-  EXPECT_EQ(r.dma8, dma8);
-  EXPECT_EQ(r.dma16, dma16);
-  EXPECT_EQ(r.emuPort, emu);
+  EXPECT_EQ((std::vector<int32_t>{r.address, r.midiPort, r.irq, r.dma8, r.dma16, r.emuPort}),
+            (std::vector<int32_t>{address, midi, irq, dma8, dma16, emu}));
 }
 
 TEST(CheckBlasterTest, BlasterLinesAreSetBlasterEqualsThenLetters) {
@@ -189,12 +186,8 @@ TEST(CheckBlasterTest, LinesAreReadAsTextModeDoesInPiecesOf258) {
   std::vector<std::string> lines;
   for (std::string line; KzCheckBlaster::ReadTextLine(file, line);) lines.push_back(line);
   std::fclose(file);
-  ASSERT_EQ(lines.size(), 5u);
-  EXPECT_EQ(lines[0], "one\n");
-  EXPECT_EQ(lines[1], "two\rthree\n");
-  EXPECT_EQ(lines[2], std::string(258, 'x'));
-  EXPECT_EQ(lines[3], std::string(42, 'x') + "\n");
-  EXPECT_EQ(lines[4], "last");
+  EXPECT_EQ(lines, (std::vector<std::string>{"one\n", "two\rthree\n", std::string(258, 'x'),
+                                             std::string(42, 'x') + "\n", "last"}));
 }
 
 class StoreDefaultsTest : public ::testing::Test {
@@ -203,6 +196,11 @@ class StoreDefaultsTest : public ::testing::Test {
   void TearDown() override { DefaultTables() = saved_; }
   static const KzSetupEntry& Default(const char* name) {
     return *KzSetupSection::GetSound_SetupEntry(name, true);
+  }
+  static std::vector<int32_t> Values(std::initializer_list<const char*> names) {
+    std::vector<int32_t> values;
+    for (const char* name : names) values.push_back(Default(name).value);
+    return values;
   }
   ScopedFakeSeams seams;
 
@@ -215,41 +213,32 @@ TEST_F(StoreDefaultsTest, AFoundCardBecomesTheDefaultsAndAnEmuPortSwitchesTheDev
   KzBlasterRecord card;
   ASSERT_TRUE(KzCheckBlaster::ReadBlasterLine("SET BLASTER=A240 I7 D3 H7 P300", card));
   KzCheckBlaster::StoreDefaults(card);
-  EXPECT_EQ(Default("BlasterAddress").value, 0x240);
-  EXPECT_EQ(Default("MidiPort").value, 0x300);
-  EXPECT_EQ(Default("BlasterInterrupt").value, 7);
-  EXPECT_EQ(Default("BlasterDma8").value, 3);
-  EXPECT_EQ(Default("BlasterDma16").value, 7);
+  EXPECT_EQ(
+      Values({"BlasterAddress", "MidiPort", "BlasterInterrupt", "BlasterDma8", "BlasterDma16"}),
+      (std::vector<int32_t>{0x240, 0x300, 7, 3, 7}));
   // Without E: the EMU line stays commented out with its built-in port, the devices stay 0.
-  EXPECT_EQ(Default("BlasterEmu").value, 0x620);
+  EXPECT_EQ(Values({"BlasterEmu", "FXDevice", "MusicDevice"}), (std::vector<int32_t>{0x620, 0, 0}));
   EXPECT_TRUE(Default("BlasterEmu").disabled);
-  EXPECT_EQ(Default("FXDevice").value, 0);
-  EXPECT_EQ(Default("MusicDevice").value, 0);
 
   ASSERT_TRUE(KzCheckBlaster::ReadBlasterLine("SET BLASTER=A220 E640", card));
   KzCheckBlaster::StoreDefaults(card);
-  EXPECT_EQ(Default("BlasterEmu").value, 0x640);
+  EXPECT_EQ(Values({"BlasterEmu", "FXDevice", "MusicDevice"}), (std::vector<int32_t>{0x640, 6, 6}));
   EXPECT_FALSE(Default("BlasterEmu").disabled);
-  EXPECT_EQ(Default("FXDevice").value, 6);
-  EXPECT_EQ(Default("MusicDevice").value, 6);
   EXPECT_TRUE(0 == std::memcmp(&current, &CurrentTables(), sizeof current));  // defaults only
   EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
 TEST(TextToIntegerTest, ReadsTypedNumbersAsTheSoundPageDoes) {
-  EXPECT_EQ(kz::TextToInteger("0x220", 16), 0x220);
-  EXPECT_EQ(kz::TextToInteger("220", 16), 0x220);
-  EXPECT_EQ(kz::TextToInteger("22G", 16), 0x22);
-  EXPECT_EQ(kz::TextToInteger("", 16), 0);
-  EXPECT_EQ(kz::TextToInteger("  -0XfF", 16), -255);
-  EXPECT_EQ(kz::TextToInteger("0xG", 16), 0);
-  EXPECT_EQ(kz::TextToInteger("+7", 16), 7);
-  EXPECT_EQ(kz::TextToInteger("FFFFFFFFF", 16), 0x7FFFFFFF);
-  EXPECT_EQ(kz::TextToInteger("-99999999999", 10), INT32_MIN);
-  EXPECT_EQ(kz::TextToInteger("11", 10), 11);
-  EXPECT_EQ(kz::TextToInteger("x", 10), 0);
-  EXPECT_EQ(kz::TextToInteger("0x10", 10), 0);
-  EXPECT_EQ(kz::TextToInteger("1A", 10), 1);
+  const std::pair<const char*, int32_t> hex[] = {
+      {"0x220", 0x220},  {"220", 0x220}, {"22G", 0x22}, {"", 0},
+      {"  -0XfF", -255}, {"0xG", 0},     {"+7", 7},     {"FFFFFFFFF", 0x7FFFFFFF},
+  };
+  for (const auto& [text, expected] : hex) EXPECT_EQ(kz::TextToInteger(text, 16), expected) << text;
+  const std::pair<const char*, int32_t> decimal[] = {
+      {"-99999999999", INT32_MIN}, {"11", 11}, {"x", 0}, {"0x10", 0}, {"1A", 1},
+  };
+  for (const auto& [text, expected] : decimal)
+    EXPECT_EQ(kz::TextToInteger(text, 10), expected) << text;
 }
 
 }  // namespace

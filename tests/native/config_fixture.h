@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -54,10 +55,8 @@ class ConfigFixture : public ::testing::Test {
   }
 
   int Warnings() const {
-    int count = 0;
-    for (const auto& shown : seams.complaints.shown)
-      count += shown.kind == kz::Complaint::kDamagedFile;
-    return count;
+    return int(std::count_if(seams.complaints.shown.begin(), seams.complaints.shown.end(),
+                             [](const auto& c) { return c.kind == kz::Complaint::kDamagedFile; }));
   }
 
   ScopedFakeSeams seams;

@@ -130,16 +130,15 @@ TEST_F(ConfigReaderTest, UnknownKeysDiscardTheWholeFile) {
             "Файл конфигурации устарел или испорчен. Будет установлена конфигурация по умолчанию.");
 }
 
-TEST_F(ConfigReaderTest, EmptyAndBlankFiles) {
+TEST_F(ConfigReaderTest, BlankEmptyAndMissingFilesGiveTheDefaultsAndOnlyTheEmptyOneWarns) {
   Load("\n\n   \r\n\t\n");
   EXPECT_EQ(Warnings(), 0);
   EXPECT_TRUE(TablesAreDefaults());
   Load("");
   EXPECT_EQ(Warnings(), 1);
   EXPECT_TRUE(TablesAreDefaults());
-}
-
-TEST_F(ConfigReaderTest, MissingFileGivesDefaultsSilently) {
+  seams.complaints.shown.clear();
+  seams.files.existing.clear();
   CurrentTables() = {};
   S::LoadConfig();
   EXPECT_EQ(Warnings(), 0);
@@ -168,16 +167,14 @@ TEST_F(ConfigReaderTest, TheLaterLineWinsAndTheCfgNameIsRefreshed) {
   EXPECT_EQ(Width(), 1152);
 }
 
-TEST_F(ConfigReaderTest, TheByteFFEndsALine) {
+TEST_F(ConfigReaderTest, TheByteFFEndsALineAndInsideAKeyNameCutsTheName) {
   Load(
       "[Screen Setup]\nScreenWidth = 800\xFF"
       "Foo = 1\n[Misc\xFF]\nTilt = 3\n");
   EXPECT_EQ(Warnings(), 0);
   EXPECT_EQ(Width(), 800);
   EXPECT_EQ(S::GetScreen_SetupEntry("Tilt")->value, 3);  // "[Misc" was skipped: still Screen
-}
-
-TEST_F(ConfigReaderTest, AFFInsideAKeyNameBecomesAnUnknownKey) {
+  // Inside a key name it leaves the name alone, without its value.
   Load("[Screen Setup]\nScreen\xFFWidth = 800\n");
   EXPECT_EQ(Warnings(), 0);  // "Screen" alone, no "=": skipped
   Load(
@@ -186,7 +183,7 @@ TEST_F(ConfigReaderTest, AFFInsideAKeyNameBecomesAnUnknownKey) {
   EXPECT_EQ(Width(), 8);
 }
 
-TEST_F(ConfigReaderTest, LongLinesAreReadInPiecesOf258) {
+TEST_F(ConfigReaderTest, LongLinesAreReadInPiecesOf258WithCrLfAsOneCharacterOfTheEnd) {
   // 257 blanks, then the key: the first piece holds 257 blanks and "S", the next piece reads
   // "creenWidth = 800", which is an unknown key.
   Load("[Screen Setup]\n" + std::string(257, ' ') + "ScreenWidth = 800\n");
@@ -197,10 +194,7 @@ TEST_F(ConfigReaderTest, LongLinesAreReadInPiecesOf258) {
   Load("[Screen Setup]\n" + std::string(257 - key.size(), ' ') + key + "\n");
   EXPECT_EQ(Warnings(), 0);
   EXPECT_EQ(Width(), 800);
-}
-
-TEST_F(ConfigReaderTest, CrLfCountsAsOneCharacterOfTheLineEnd) {
-  const std::string key = "ScreenWidth = 800";
+  // CR LF counts as one character of the line end.
   Load("[Screen Setup]\r\n" + std::string(257 - key.size(), ' ') + key + "\r\nRunMode = 1\r\n");
   EXPECT_EQ(Warnings(), 1);  // RunMode is no Screen Setup key: the CR LF did not split a piece
   seams.complaints.shown.clear();

@@ -25,16 +25,14 @@ TEST(Cp1251Test, EveryByteSurvivesBothRoundTrips) {
   EXPECT_EQ(std::unique(upper.begin(), upper.end()), upper.end());
 }
 
-TEST(Cp1251Test, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+TEST(Cp1251Test, CharactersOutsideTheCodePageAndMalformedUtf8BecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("a\xE4\xB8\xAD"
                          "b"),
             "a?b");                                  // a CJK character
   EXPECT_EQ(Utf8ToCp1251("\xF0\x9F\x98\x80"), "?");  // outside the BMP
   EXPECT_EQ(Utf16ToCp1251(u"\xD83D\xDE00"), "?");    // the same as a surrogate pair
   EXPECT_EQ(Utf16ToCp1251(u"x\xD800y"), "x?y");      // a lone surrogate
-}
-
-TEST(Cp1251Test, MalformedUtf8IsReplacedNotSkippedOver) {
+  // Malformed UTF-8 is replaced, not skipped over.
   EXPECT_EQ(Utf8ToCp1251("\xC3"), "?");            // cut short
   EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??");       // overlong
   EXPECT_EQ(Utf8ToCp1251("\xED\xA0\x80z"), "?z");  // an encoded surrogate

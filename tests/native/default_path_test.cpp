@@ -12,36 +12,26 @@ class DefaultPathTest : public ::testing::Test {
   ScopedFakeSeams seams;
 };
 
-TEST_F(DefaultPathTest, ProgramFolderWinsOverItsParent) {
+TEST_F(DefaultPathTest, TheProgramFolderWinsOverItsParentAndNoOtherFolderIsSearched) {
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav",
                           "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\KzR\\logo.wav");
-}
-
-TEST_F(DefaultPathTest, ParentFolderIsTheFallback) {
   seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav"};
   EXPECT_EQ(KzDefaultPath().Find("KzR\\logo.wav"), "C:\\Games\\Voltrane\\Bin\\..\\KzR\\logo.wav");
-}
-
-TEST_F(DefaultPathTest, OnlyTheTwoFoldersAreSearched) {
   // A copy in some other folder, such as the current directory, is never found.
   seams.files.existing = {"D:\\Elsewhere\\voltra.cfg", "voltra.cfg", ".\\voltra.cfg"};
-  KzDefaultPath path;
-  EXPECT_EQ(path.Find("voltra.cfg"), "");
+  EXPECT_EQ(KzDefaultPath().Find("voltra.cfg"), "");
   EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
-TEST_F(DefaultPathTest, FindOrComplainNamesTheFileAsPassed) {
+TEST_F(DefaultPathTest, FindOrComplainIsSilentWhenFoundAndElseNamesTheFileAsPassed) {
+  seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR"};  // a folder counts as found
+  EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR"), "C:\\Games\\Voltrane\\Bin\\KzR");
+  EXPECT_TRUE(seams.complaints.shown.empty());
   EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR\\g_spd1.ico"), "");
   ASSERT_EQ(seams.complaints.shown.size(), 1u);
   EXPECT_EQ(seams.complaints.shown[0].kind, kz::Complaint::kMissingFile);
   EXPECT_EQ(seams.complaints.shown[0].text, "Cannot open the 'KzR\\g_spd1.ico' file");
-}
-
-TEST_F(DefaultPathTest, FindOrComplainIsSilentWhenFound) {
-  seams.files.existing = {"C:\\Games\\Voltrane\\Bin\\KzR"};  // a folder counts as found
-  EXPECT_EQ(KzDefaultPath().FindOrComplain("KzR"), "C:\\Games\\Voltrane\\Bin\\KzR");
-  EXPECT_TRUE(seams.complaints.shown.empty());
 }
 
 TEST_F(DefaultPathTest, DirectoryTextsAreNormalised) {
@@ -67,7 +57,7 @@ class InstallSettingsTest : public ::testing::Test {
   void SetUp() override { StoreCfgName(""); }
 };
 
-TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameWithoutTheKey) {
+TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameAndStoreCfgNameChangesItWithoutTheKey) {
   seams.installKey.values["Cfg Name"] = "voltra.cfg";
   LoadCfgName();
   EXPECT_EQ(CurrentCfgName(), "voltra.cfg");
@@ -75,9 +65,7 @@ TEST_F(InstallSettingsTest, LoadCfgNameKeepsTheNameWithoutTheKey) {
   LoadCfgName();
   EXPECT_EQ(CurrentCfgName(), "voltra.cfg");
   EXPECT_FALSE(InstallKeyOpens());
-}
-
-TEST_F(InstallSettingsTest, StoreCfgNameChangesTheNameEvenWithoutTheKey) {
+  seams.installKey.present = true;
   StoreCfgName("a.cfg");
   EXPECT_EQ(seams.installKey.values["Cfg Name"], "a.cfg");
   seams.installKey.present = false;

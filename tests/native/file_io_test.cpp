@@ -2,6 +2,7 @@
 // where the read-only attribute and the replacing rename are the platform's own.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,25 +32,25 @@ class FileIoTest : public ::testing::Test {
     saved_ = kz::InstalledSeams();
     kz::InstalledSeams().complaints = &complaints_;
     tables_ = CurrentTables();
-    // A folder and file name outside ASCII: the names must reach the platform as Unicode.
+    // A folder and file name outside ASCII: the names must reach the platform as Unicode. The
+    // tests run side by side: each has a folder of its own.
     dir_ = fs::temp_directory_path() / fs::path(u8"kzconfig-файлы");
+    dir_ += "-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     S::SetDefaults(nullptr, nullptr);
   }
   void TearDown() override {
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(dir_, error)) {
+    for (const auto& entry : fs::directory_iterator(dir_, error))
       fs::permissions(entry.path(), fs::perms::owner_all, error);
-    }
     fs::remove_all(dir_, error);
     CurrentTables() = tables_;
     kz::InstalledSeams() = saved_;
   }
   // The UTF-8 name of a file in the folder, as the seams pass names.
   std::string Utf8(const std::string& utf8Name) const {
-    const std::u8string name =
-        (dir_ / fs::path(reinterpret_cast<const char8_t*>(utf8Name.c_str()))).u8string();
+    const std::u8string name = Native(utf8Name).u8string();
     return std::string(name.begin(), name.end());
   }
   fs::path Native(const std::string& utf8Name) const {
@@ -81,16 +82,14 @@ TEST_F(FileIoTest, SavesANewFileAndReplacesAnOldOne) {
   EXPECT_FALSE(fs::exists(Native(name + ".tmp")));
 }
 
-TEST_F(FileIoTest, AReadOnlyFileIsNotReplaced) {
+TEST_F(FileIoTest, AReadOnlyFileIsNotReplacedAndAMissingFolderFails) {
   const std::string name = "voltra.cfg";
   Write(name, "old");
   fs::permissions(Native(name), fs::perms::owner_read);
   EXPECT_FALSE(S::SaveConfig(Utf8(name)));
   EXPECT_EQ(Read(name), "old");
   EXPECT_FALSE(fs::exists(Native(name + ".tmp")));
-}
-
-TEST_F(FileIoTest, AMissingFolderFails) {
+  // Nor is a missing folder made.
   EXPECT_FALSE(S::SaveConfig(Utf8("missing") + "/voltra.cfg"));
   EXPECT_FALSE(fs::exists(Native("missing")));
 }

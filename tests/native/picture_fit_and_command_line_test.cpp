@@ -8,13 +8,11 @@
 namespace {
 
 void ExpectFit(tk::FitRect r, int x, int y, int width, int height) {
-  EXPECT_EQ(r.x, x);
-  EXPECT_EQ(r.y, y);
-  EXPECT_EQ(r.width, width);
-  EXPECT_EQ(r.height, height);
+  EXPECT_EQ((std::vector<int>{r.x, r.y, r.width, r.height}),
+            (std::vector<int>{x, y, width, height}));
 }
 
-TEST(FitPicture, KeepsTheProportionsAndCentresThePictureInTheBox) {
+TEST(FitPicture, KeepsTheProportionsCentresAndGivesNoAreaWithoutArea) {
   ExpectFit(tk::FitPicture(600, 450, 600, 450), 0, 0, 600, 450);    // the page size
   ExpectFit(tk::FitPicture(300, 225, 600, 450), 0, 0, 600, 450);    // smaller, same shape
   ExpectFit(tk::FitPicture(800, 300, 600, 450), 0, 112, 600, 225);  // wide: bands above, below
@@ -22,9 +20,7 @@ TEST(FitPicture, KeepsTheProportionsAndCentresThePictureInTheBox) {
   ExpectFit(tk::FitPicture(1200, 1200, 600, 450), 75, 0, 450, 450);
   // Large pictures do not overflow the arithmetic.
   ExpectFit(tk::FitPicture(60000, 45000, 600, 450), 0, 0, 600, 450);
-}
-
-TEST(FitPicture, APictureOrBoxWithoutAreaGetsNoArea) {
+  // A picture or box without area gets no area.
   ExpectFit(tk::FitPicture(0, 450, 600, 450), 0, 0, 0, 0);
   ExpectFit(tk::FitPicture(600, -1, 600, 450), 0, 0, 0, 0);
   ExpectFit(tk::FitPicture(600, 450, 0, 450), 0, 0, 0, 0);

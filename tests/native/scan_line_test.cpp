@@ -42,7 +42,7 @@ TEST(ScanLineTest, KeyLineTokens) {
                                                                             {7, "", 0}}));
 }
 
-TEST(ScanLineTest, NumberForms) {
+TEST(ScanLineTest, NumberFormsAndTheirWrapAtThirtyTwoBits) {
   EXPECT_EQ(Tokens("0x320")[0], (Token{4, "", 800}));
   EXPECT_EQ(Tokens("0XfF")[0], (Token{4, "", 255}));
   EXPECT_EQ(Tokens("0x")[0], (Token{4, "", 0}));
@@ -52,53 +52,40 @@ TEST(ScanLineTest, NumberForms) {
   EXPECT_EQ(Tokens("-1"), (std::vector<Token>{{8, "", 0}, {5, "", 1}, {7, "", 0}}));
   EXPECT_EQ(Tokens("+.5/"),
             (std::vector<Token>{{8, "", 0}, {8, "", 0}, {5, "", 5}, {8, "", 0}, {7, "", 0}}));
-}
-
-TEST(ScanLineTest, ArithmeticWrapsAtThirtyTwoBits) {
+  // The arithmetic wraps at 32 bits.
   EXPECT_EQ(Tokens("4294967297")[0].value, 1);
   EXPECT_EQ(Tokens("2147483648")[0].value, INT32_MIN);
   EXPECT_EQ(Tokens("0x1FFFFFFFF")[0].value, -1);
 }
 
+// The first letter never counts.
 TEST(ScanLineTest, IdentifiersCarryTheirDigitValues) {
-  KzScanLine scan("A220 I5 _x9 ScreenMode", 0);
-  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
-  EXPECT_EQ(scan.Value(), 0x220);
-  EXPECT_EQ(scan.DecimalValue(), 220);
-  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
-  EXPECT_EQ(scan.Value(), 5);
-  EXPECT_EQ(scan.DecimalValue(), 5);
-  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
-  EXPECT_STREQ(scan.TokenText(), "_x9");
-  EXPECT_EQ(scan.Value(), 9);
-  EXPECT_EQ(scan.NextToken(), kTokIdentifier);
-  EXPECT_EQ(scan.Value(), 0xCEEDE);  // the first letter never counts
-  EXPECT_EQ(scan.DecimalValue(), 0);
+  EXPECT_EQ(Tokens("A220 I5 _x9 ScreenMode"), (std::vector<Token>{{0, "A220", 0x220},
+                                                                  {0, "I5", 5},
+                                                                  {0, "_x9", 9},
+                                                                  {0, "ScreenMode", 0xCEEDE},
+                                                                  {7, "", 0}}));
+  KzScanLine scan("A220 I5 ScreenMode", 0);
+  for (int32_t decimal : {220, 5, 0}) {
+    EXPECT_EQ(scan.NextToken(), kTokIdentifier);
+    EXPECT_EQ(scan.DecimalValue(), decimal);
+  }
 }
 
 TEST(ScanLineTest, HexModeReadsWordsAndNumbersAsHex) {
-  KzScanLine scan("A220 220 D1 H5", 1);
-  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
-  EXPECT_EQ(scan.Value(), 0xA220);
-  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
-  EXPECT_EQ(scan.Value(), 0x220);
-  EXPECT_EQ(scan.NextToken(), kTokHexNumber);
-  EXPECT_EQ(scan.Value(), 0xD1);
-  EXPECT_EQ(scan.NextToken(), kTokIdentifier);  // H is no hexadecimal digit
-  scan.SetHexMode(0);
-  KzScanLine decimal("220", 0);
-  EXPECT_EQ(decimal.NextToken(), kTokDecNumber);
+  // H is no hexadecimal digit.
+  EXPECT_EQ(Tokens("A220 220 D1 H5", 1),
+            (std::vector<Token>{
+                {4, "", 0xA220}, {4, "", 0x220}, {4, "", 0xD1}, {0, "H5", 5}, {7, "", 0}}));
 }
 
-TEST(ScanLineTest, UnterminatedStringsAndHeadersAreErrors) {
+TEST(ScanLineTest, UnterminatedTextsAndUpperBytesAreErrorsAndFFEndsTheLine) {
   EXPECT_EQ(Tokens("\"abc"), (std::vector<Token>{{8, "abc", 0}, {7, "", 0}}));
   EXPECT_EQ(Tokens("[Misc"), (std::vector<Token>{{8, "Misc", 0}, {7, "", 0}}));
   EXPECT_EQ(Tokens("[ Screen Setup ]")[0], (Token{1, " Screen Setup ", 0}));
   EXPECT_EQ(Tokens("\"a;b\"")[0], (Token{6, "a;b", 0}));  // ";" inside quotes is text
   EXPECT_EQ(Tokens("\"\"")[0], (Token{6, "", 0}));
-}
-
-TEST(ScanLineTest, TheByteFFEndsTheLine) {
+  // The byte FF ends the line, even inside a text.
   EXPECT_EQ(Tokens("Key\xFFName = 1"), (std::vector<Token>{{0, "Key", 0xE}, {7, "", 0}}));
   EXPECT_EQ(Tokens("\"ab\xFF"
                    "c\""),

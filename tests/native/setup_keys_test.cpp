@@ -29,10 +29,7 @@ class SetupKeysTest : public ::testing::Test {
 };
 
 TEST_F(SetupKeysTest, DigitsAndLettersNameThemselves) {
-  ExpectKey('7', 0, "7", "7");
-  ExpectKey('Q', 0, "Q", "Q");
-  ExpectKey('0', 0, "0", "0");
-  ExpectKey('Z', 0, "Z", "Z");
+  for (const char* key : {"7", "Q", "0", "Z"}) ExpectKey(key[0], 0, key, key);
 }
 
 TEST_F(SetupKeysTest, SidesComeFromScanCodeAndExtendedFlag) {
@@ -77,10 +74,8 @@ TEST_F(SetupKeysTest, PunctuationFollowsTheCurrentLayout) {
   seams.keyboard.keys[';'] = -1;
   ExpectKey(0xBA, 0, "[", "[");
   ExpectKey(0xDB, 0, "n/a", "Неиспользуемая", false);
-}
-
-TEST_F(SetupKeysTest, LayoutRuleComesBeforeTheCodeTable) {
-  // On a layout whose "-" sits on the keypad's minus key, that key reads as "-".
+  // The layout rule comes before the code table: on a layout whose "-" sits on the keypad's
+  // minus key, that key reads as "-".
   seams.keyboard.keys['-'] = 0x6D;
   ExpectKey(0x6D, 0, "-", "-");
 }

@@ -87,7 +87,7 @@ TEST_F(SetupModelTest, KeyGridRowsAndUsedKeys) {
   EXPECT_FALSE(S::IsKeyUsed("RCtrl"));
 }
 
-TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthers) {
+TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthersAndTheDetectedDefaultsStay) {
   S::GetScreen_SetupEntry("ScreenWidth")->value = 1024;
   S::GetSound_SetupEntry("FXVolume", false)->value = 3;
   S::GetSound_SetupEntry("BlasterEmu", false)->disabled = false;
@@ -98,9 +98,7 @@ TEST_F(SetupModelTest, DefaultsOfOneSectionLeaveTheOthers) {
   S::SetDefaults("Nonsense", nullptr);
   S::SetDefaults("Setup", nullptr);
   EXPECT_EQ(S::GetScreen_SetupEntry("ScreenWidth")->value, 1024);
-}
-
-TEST_F(SetupModelTest, DetectedSoundDefaultsSurviveAReset) {
+  // Detected sound defaults survive a reset.
   S::GetSound_SetupEntry("BlasterAddress", true)->value = 0x240;
   S::GetSound_SetupEntry("MixRate", false)->value = 44100;
   S::GetSound_SetupEntry("BlasterAddress", false)->value = 0x280;
@@ -142,35 +140,25 @@ std::vector<std::string> ResetControlsFor(const char* controller) {
 }
 
 bool AllStartWith(const std::vector<std::string>& names, const std::vector<std::string>& prefixes) {
-  for (const auto& name : names) {
-    bool any = false;
-    for (const auto& p : prefixes) any = any || name.rfind(p, 0) == 0;
-    if (!any) return false;
-  }
-  return true;
+  return std::all_of(names.begin(), names.end(), [&](const std::string& name) {
+    return std::any_of(prefixes.begin(), prefixes.end(),
+                       [&](const std::string& p) { return name.rfind(p, 0) == 0; });
+  });
 }
 
-TEST_F(SetupModelTest, ControlsResetForTheMouse) {
-  const auto reset = ResetControlsFor("Mouse");
-  EXPECT_EQ(reset.size(), 16u);
-  EXPECT_TRUE(AllStartWith(reset, {"Mouse"}));
-}
-
-TEST_F(SetupModelTest, ControlsResetForTheJoystick) {
-  const auto reset = ResetControlsFor("Joystick");
-  EXPECT_EQ(reset.size(), 38u);
-  EXPECT_TRUE(AllStartWith(reset, {"Joystick", "GamePad", "EnableRudder"}));
-  EXPECT_NE(std::find(reset.begin(), reset.end(), "EnableRudder"), reset.end());
-}
-
-TEST_F(SetupModelTest, ControllerTextsCompareCaseSensitively) {
+TEST_F(SetupModelTest, ControlsResetByControllerCaseSensitivelyAndTheTypeOnlyWithAll) {
+  const auto mouse = ResetControlsFor("Mouse");
+  EXPECT_EQ(mouse.size(), 16u);
+  EXPECT_TRUE(AllStartWith(mouse, {"Mouse"}));
+  const auto joystick = ResetControlsFor("Joystick");
+  EXPECT_EQ(joystick.size(), 38u);
+  EXPECT_TRUE(AllStartWith(joystick, {"Joystick", "GamePad", "EnableRudder"}));
+  EXPECT_NE(std::find(joystick.begin(), joystick.end(), "EnableRudder"), joystick.end());
   EXPECT_TRUE(ResetControlsFor("mouse").empty());
   EXPECT_EQ(ResetControlsFor("Game").size(), 4u);
   EXPECT_EQ(ResetControlsFor("Controller").size(), 1u);
   EXPECT_EQ(ResetControlsFor("").size(), 55u);  // every name begins with the empty text
-}
-
-TEST_F(SetupModelTest, ControllerTypeComesBackOnlyWithTheWholeTable) {
+  // ControllerType comes back only with the whole table.
   S::GetControlsEntry("ControllerType")->value = 2;
   S::SetDefaults("Controls", "Joystick");
   EXPECT_EQ(S::GetControlsEntry("ControllerType")->value, 2);

@@ -9,6 +9,7 @@ unknown keys and sections, truncation)."""
 import argparse
 import concurrent.futures
 import os
+import pathlib
 import random
 import shutil
 import subprocess
@@ -19,59 +20,36 @@ import voltcfg_oracle as oracle  # noqa: E402
 import detect_oracle  # noqa: E402
 
 HAND_MADE = [
-    b"",
-    b"\n",
-    b"\r\n\r\n   \t\r\n",
-    b"[screen setup]\nscreenwidth = 800\n",
-    b"[Screen Setup]\nScreenWidth = 0x320\n",
-    b"[Screen Setup]\nScreenWidth = 0800\n",
-    b"[Screen Setup]\nScreenWidth = -1\n",
-    b"[Screen Setup]\nScreenWidth = 1e3\n",
-    b"[Screen Setup]\nScreenWidth 800\n",
-    b"[Screen Setup]\nScreenWidth = 800\nFoo = 1\n",
-    b"[Setup]\nScreenWidth = 800\n",
-    b"[ Screen Setup ]\nScreenWidth = 800\n",
-    b"ScreenWidth = 800\n[Screen Setup]\n",
+    b"", b"\n", b"\r\n\r\n   \t\r\n",
+    b"[screen setup]\nscreenwidth = 800\n", b"[Screen Setup]\nScreenWidth = 0x320\n",
+    b"[Screen Setup]\nScreenWidth = 0800\n", b"[Screen Setup]\nScreenWidth = -1\n",
+    b"[Screen Setup]\nScreenWidth = 1e3\n", b"[Screen Setup]\nScreenWidth 800\n",
+    b"[Screen Setup]\nScreenWidth = 800\nFoo = 1\n", b"[Setup]\nScreenWidth = 800\n",
+    b"[ Screen Setup ]\nScreenWidth = 800\n", b"ScreenWidth = 800\n[Screen Setup]\n",
     b"[KeyDefinitions]\nMove_Forward = \"W\"\n",
     b"[KeyDefinitions]\nMove_Forward = \"W\" \"Q\" \"E\"\n",
-    b"[Comm Setup]\nRTSName = 5\n",
-    b"[Comm Setup]\nRTSName = \"a\"b\"\n",
+    b"[Comm Setup]\nRTSName = 5\n", b"[Comm Setup]\nRTSName = \"a\"b\"\n",
     b"[Sound Setup]\nBlasterEmu = 0x220\n;MidiPort = 0x300\n",
     b"[Sound Setup]\nMidiPort = 0xFFFFFFFF\nFXVolume = 4294967295\n",
     b"[Screen Setup]\nScreenWidth = 99999999999999999999\n",
     b"[Screen Setup]\nScreenWidth = 800\xff" b"Foo = 1\n",
     b"[Screen\xffSetup]\nScreenWidth = 800\n",
-    b"[Misc]\x00\nRunMode = 1\n",
-    b"[Misc]\nRun\x00Mode = 1\n",
+    b"[Misc]\x00\nRunMode = 1\n", b"[Misc]\nRun\x00Mode = 1\n",
     b"[Misc]\rRunMode = 2\r\r\nCrosshairs = 0",
-    b"[Misc]\n" + b" " * 257 + b"RunMode = 1\n",
-    b"[Misc]\n" + b" " * 240 + b"RunMode = 1\n",
-    b"[Misc]\r\n" + b" " * 240 + b"RunMode = 1\r\n",
-    b"[Misc]\n" + b"x" * 600 + b"\n",
-    b"[\xc0\xe1\xe2]\n",
-    b"[Misc]\n\xc0 = 1\n",
-    b"[]\nRunMode = 1\n",
-    b"[Misc\nRunMode = 1\n",
-    b"\"[Misc]\"\nRunMode = 1\n",
-    b"[Misc] RunMode = 5\n",
-    b"[Misc]\nRunMode = 5 ; a comment\n",
-    b"[Misc]\nRunMode=\"\"\n",
-    b"[Controls]\nControllerType = \"Joystick\"\n",
-    b"[KeyDefinitions]\nFire = 5\n",
-    b"[KeyDefinitions]\nFire = , \"A\"\n",
-    b"\x1a[Misc]\nRunMode = 3\n",
-    b"[Misc]\nRunMode = 3\x1a\nCrosshairs = 7\n",
-    b"[Controls]\nMouseButton0 = \"" + b"A" * 40 + b"\"\n",
-    b"[Controls]\n" + b"J" * 40 + b" = 1\n",
+    b"[Misc]\n" + b" " * 257 + b"RunMode = 1\n", b"[Misc]\n" + b" " * 240 + b"RunMode = 1\n",
+    b"[Misc]\r\n" + b" " * 240 + b"RunMode = 1\r\n", b"[Misc]\n" + b"x" * 600 + b"\n",
+    b"[\xc0\xe1\xe2]\n", b"[Misc]\n\xc0 = 1\n", b"[]\nRunMode = 1\n", b"[Misc\nRunMode = 1\n",
+    b"\"[Misc]\"\nRunMode = 1\n", b"[Misc] RunMode = 5\n", b"[Misc]\nRunMode = 5 ; a comment\n",
+    b"[Misc]\nRunMode=\"\"\n", b"[Controls]\nControllerType = \"Joystick\"\n",
+    b"[KeyDefinitions]\nFire = 5\n", b"[KeyDefinitions]\nFire = , \"A\"\n",
+    b"\x1a[Misc]\nRunMode = 3\n", b"[Misc]\nRunMode = 3\x1a\nCrosshairs = 7\n",
+    b"[Controls]\nMouseButton0 = \"" + b"A" * 40 + b"\"\n", b"[Controls]\n" + b"J" * 40 + b" = 1\n",
     b"[MISC]\nEXECUTIONS = 0X7fffffff\nrunmode = 0x80000000\n",
     b"[Controls]\nMouseAnalogScale0 = -524288\nmouseanalogscale1=\t-2147483648\n"
     b"JoystickAnalogScale0 = -0\nJoystickAnalogScale1 = -0x10\nJoystickPort = -1\n",
     b"[Controls]\nJoystickAnalogScale2 = - 5\nJoystickAnalogScale3 = --5\n"
     b"MouseAnalogScale0 = -5x\nMouseAnalogScale1 = +5\nMouseSensitivity = -512\n",
-    b"_ = 1\n",
-    b"; only a comment",
-    b"\xff",
-    b"\x00\x00\x00",
+    b"_ = 1\n", b"; only a comment", b"\xff", b"\x00\x00\x00",
 ]
 
 NUMBERS = [b"0", b"1", b"-1", b"0x", b"0x0", b"0xFFFFFFFF", b"0x100000000", b"2147483648",
@@ -130,18 +108,14 @@ def mutate(rng, lines):
 
 def join(rng, lines):
     style = rng.randrange(5)
-    if style == 0:
-        data = b"\r\n".join(lines) + b"\r\n"
-    elif style == 1:
-        data = b"\n".join(lines) + b"\n"
-    elif style == 2:
-        data = b"".join(line + rng.choice([b"\n", b"\r\n", b"\r", b"\r\r\n"]) for line in lines)
-    elif style == 3:
-        data = b"\r\n".join(lines)
-    else:
-        data = b"\r\n".join(lines) + b"\r\n"
-        data = data[:rng.randrange(len(data) + 1)]
-    return data
+    if style == 1:
+        return b"\n".join(lines) + b"\n"
+    if style == 2:
+        return b"".join(line + rng.choice([b"\n", b"\r\n", b"\r", b"\r\r\n"]) for line in lines)
+    if style == 3:
+        return b"\r\n".join(lines)
+    data = b"\r\n".join(lines) + b"\r\n"
+    return data if style == 0 else data[:rng.randrange(len(data) + 1)]
 
 
 def corpus(count, seed=1251):
@@ -202,8 +176,7 @@ def run_batch(runner, workdir, commands):
         lines.append('>"%s.rc" echo %%errorlevel%%' % result)
         taken.append(number)
     script = os.path.join(folder, "batch.cmd")
-    with open(script, "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("ascii"))
+    pathlib.Path(script).write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
     try:
         subprocess.run(runner + ["cmd", "/c", windows_path(script)], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=900)
@@ -292,8 +265,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
     for option, data in (("--autoexec", autoexec), ("--detlog", log)):
         if data is not None:
             path = os.path.join(workdir, "detect%04d%s.txt" % (number, option[2:]))
-            with open(path, "wb") as f:
-                f.write(data)
+            pathlib.Path(path).write_bytes(data)
             args += [option, path]
     for option, name in (("--aux", aux), ("--midi", midi)):
         if name is not None:
@@ -307,8 +279,7 @@ def compare_detection(runner, voltcfg, workdir, number, case):
     # normalize over a file without the card's keys takes them from the detected defaults.
     path = os.path.join(workdir, "detect%04d.cfg" % number)
     data = b"[Sound Setup]\r\nFXVolume = 99\r\n;BlasterEmu = 0x300\r\n"
-    with open(path, "wb") as f:
-        f.write(data)
+    pathlib.Path(path).write_bytes(data)
     tables, warned = oracle.load(data, detect_oracle.defaults_after(found, record))
     want = (1 if warned else 0, oracle.save(tables))
     got = run(runner, voltcfg, ["normalize", path] + args, want)
@@ -319,8 +290,7 @@ def compare_refusals(runner, voltcfg, workdir):
     """Every command and option that takes a file refuses a missing one, a folder, a device or a
     pipe at once: status 2, no output, the path named."""
     good = os.path.join(workdir, "good.cfg")
-    with open(good, "wb") as f:
-        f.write(oracle.save(oracle.DEFAULTS))
+    pathlib.Path(good).write_bytes(oracle.save(oracle.DEFAULTS))
     paths = [workdir, os.path.join(workdir, "missing.txt")]
     if runner:  # Windows has no FIFO, and a device name opens the device
         paths.append("NUL")
@@ -360,19 +330,16 @@ def compare_all(args):
         if got != (2, b""):
             failures.append("%s: exit %d, expected 2 and no output" % (" ".join(bad), got[0]))
     detections = detection_corpus(max(args.count // 5, 4))
+    files = corpus(args.count)
+    paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
+    for path, data in zip(paths, files):
+        pathlib.Path(path).write_bytes(data)
     workers = 1 if args.runner else (os.cpu_count() or 2)
     with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare_detection(args.runner, args.voltcfg,
                                                             args.workdir, *job),
                               enumerate(detections)):
             failures.extend(found)
-
-    files = corpus(args.count)
-    paths = [os.path.join(args.workdir, "case%04d.cfg" % n) for n in range(len(files))]
-    for path, data in zip(paths, files):
-        with open(path, "wb") as f:
-            f.write(data)
-    with concurrent.futures.ThreadPoolExecutor(workers) as pool:
         for found in pool.map(lambda job: compare(args.runner, args.voltcfg, *job),
                               zip(paths, files)):
             failures.extend(found)

@@ -12,11 +12,6 @@ ID, EQUALS, COMMA, HEXNUM, DECNUM, OTHER = "id", "=", ",", "hex", "dec", "other"
 HEX_DIGITS = b"0123456789abcdefABCDEF"
 
 
-def _wrap(n):
-    n &= 0xFFFFFFFF
-    return n - (1 << 32) if n >= 1 << 31 else n
-
-
 def tokens(text, hex_from=None):
     """(kind, word, hex value, decimal value) of each token up to the line's end; from the
     token numbered hex_from on, numbers and words that start with a hex digit are hex."""
@@ -31,20 +26,20 @@ def tokens(text, hex_from=None):
         c = text[i:i + 1]
         if hex_mode and c in HEX_DIGITS:
             m = re.match(rb"[0-9a-fA-F]*", text[i:])
-            out.append((HEXNUM, b"", _wrap(int(m.group() or b"0", 16)), 0))
+            out.append((HEXNUM, b"", oracle.wrap(int(m.group() or b"0", 16)), 0))
         elif c.isalpha() or c == b"_":
             m = re.match(rb"[A-Za-z_][A-Za-z0-9_]*", text[i:])
             rest = m.group()[1:]
             hexes = bytes(ch for ch in rest if ch in HEX_DIGITS) or b"0"
             decimals = bytes(ch for ch in rest if ch in b"0123456789") or b"0"
-            out.append((ID, m.group(), _wrap(int(hexes, 16)), _wrap(int(decimals))))
+            out.append((ID, m.group(), oracle.wrap(int(hexes, 16)), oracle.wrap(int(decimals))))
         elif c == b"0":
             m = re.match(rb"0(?:[xX][0-9a-fA-F]*)?", text[i:])
             digits = m.group()[2:] or b"0"
-            out.append((HEXNUM, b"", _wrap(int(digits, 16)), 0))
+            out.append((HEXNUM, b"", oracle.wrap(int(digits, 16)), 0))
         elif c.isdigit():
             m = re.match(rb"[0-9]+", text[i:])
-            out.append((DECNUM, b"", _wrap(int(m.group())), 0))
+            out.append((DECNUM, b"", oracle.wrap(int(m.group())), 0))
         else:
             m = re.match(rb".", text[i:], re.S)
             out.append(({b"=": EQUALS, b",": COMMA}.get(c, OTHER), b"", 0, 0))
@@ -67,9 +62,8 @@ def text_lines(data):
 
 def blaster(line):
     t = tokens(line)
-    if len(t) < 3 or t[0][0] != ID or t[0][1].lower() != b"set":
-        return None
-    if t[1][0] != ID or t[1][1].lower() != b"blaster" or t[2][0] != EQUALS:
+    if (len(t) < 3 or t[0][0] != ID or t[0][1].lower() != b"set" or t[1][0] != ID
+            or t[1][1].lower() != b"blaster" or t[2][0] != EQUALS):
         return None
     record = dict(INITIAL)
     for kind, word, hex_value, decimal in t[3:]:
@@ -100,9 +94,8 @@ def _io(line, aux):
 
 def _numbers(line, word):
     t = tokens(line)
-    if len(t) < 3 or t[0][0] != ID or t[0][1].lower() != word or t[1][0] != EQUALS:
-        return None
-    if t[2][0] != DECNUM:
+    if (len(t) < 3 or t[0][0] != ID or t[0][1].lower() != word or t[1][0] != EQUALS
+            or t[2][0] != DECNUM):
         return None
     second = t[4][2] if len(t) >= 5 and t[3][0] == COMMA and t[4][0] == DECNUM else None
     return t[2][2], second

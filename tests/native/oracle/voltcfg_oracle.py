@@ -5,7 +5,7 @@ voltcfg against it. Texts are bytes throughout (code page 1251)."""
 INT, HEX, STR, PAIR = 1, 2, 3, 4
 
 # Section name, then one "key type default" row per entry; a pair default is "key1|key2",
-# a disabled entry ends with "!".
+# a disabled entry ends with "!". "(buttons and axes)" stands for the rows of BUTTONS and AXES.
 DEFAULTS_TEXT = r"""
 [Setup]
 [Screen Setup]
@@ -89,52 +89,7 @@ JoystickPort i 0
 MouseSensitivity i 32768
 EnableRudder i 0
 MouseAiming i 0
-MouseButton0 s Fire
-MouseButtonClicked0 s
-MouseButton1 s Strafe
-MouseButtonClicked1 s Open
-MouseButton2 s Move_Forward
-MouseButtonClicked2 s
-JoystickButton0 s Fire
-JoystickButtonClicked0 s
-JoystickButton1 s Strafe
-JoystickButtonClicked1 s Inventory
-JoystickButton2 s Run
-JoystickButtonClicked2 s Jump
-JoystickButton3 s Open
-JoystickButtonClicked3 s Crouch
-JoystickButton4 s Aim_Down
-JoystickButtonClicked4 s
-JoystickButton5 s Look_Right
-JoystickButtonClicked5 s
-JoystickButton6 s Aim_Up
-JoystickButtonClicked6 s
-JoystickButton7 s Look_Left
-JoystickButtonClicked7 s
-MouseAnalogAxes0 s analog_turning
-MouseDigitalAxes0_0 s
-MouseDigitalAxes0_1 s
-MouseAnalogScale0 i 65536
-MouseAnalogAxes1 s analog_moving
-MouseDigitalAxes1_0 s
-MouseDigitalAxes1_1 s
-MouseAnalogScale1 i 65536
-JoystickAnalogAxes0 s analog_turning
-JoystickDigitalAxes0_0 s
-JoystickDigitalAxes0_1 s
-JoystickAnalogScale0 i 65536
-JoystickAnalogAxes1 s analog_moving
-JoystickDigitalAxes1_0 s
-JoystickDigitalAxes1_1 s
-JoystickAnalogScale1 i 65536
-JoystickAnalogAxes2 s analog_strafing
-JoystickDigitalAxes2_0 s
-JoystickDigitalAxes2_1 s
-JoystickAnalogScale2 i 65536
-JoystickAnalogAxes3 s
-JoystickDigitalAxes3_0 s Run
-JoystickDigitalAxes3_1 s
-JoystickAnalogScale3 i 65536
+(buttons and axes)
 GamePadDigitalAxes0_0 s Turn_Left
 GamePadDigitalAxes0_1 s Turn_Right
 GamePadDigitalAxes1_0 s Move_Forward
@@ -149,10 +104,36 @@ Crosshairs i 1
 
 TYPE_LETTERS = {"i": INT, "h": HEX, "s": STR, "p": PAIR}
 
+# The Controls rows of the buttons and axes, one pattern per device: a button's activities when
+# held and when clicked; an axis's analog activity, its two digital ones and its scale, 65536.
+BUTTONS = {"Mouse": [("Fire", ""), ("Strafe", "Open"), ("Move_Forward", "")],
+           "Joystick": [("Fire", ""), ("Strafe", "Inventory"), ("Run", "Jump"), ("Open", "Crouch"),
+                        ("Aim_Down", ""), ("Look_Right", ""), ("Aim_Up", ""), ("Look_Left", "")]}
+AXES = {"Mouse": [("analog_turning", ""), ("analog_moving", "")],
+        "Joystick": [("analog_turning", ""), ("analog_moving", ""), ("analog_strafing", ""),
+                     ("", "Run")]}
+
+
+def _rows():
+    for row in DEFAULTS_TEXT.strip().splitlines():
+        if row != "(buttons and axes)":
+            yield row
+            continue
+        for device, buttons in BUTTONS.items():
+            for n, (held, clicked) in enumerate(buttons):
+                yield from ("%sButton%d s %s" % (device, n, held),
+                            "%sButtonClicked%d s %s" % (device, n, clicked))
+        for device, axes in AXES.items():
+            for n, (analog, digital) in enumerate(axes):
+                yield from ("%sAnalogAxes%d s %s" % (device, n, analog),
+                            "%sDigitalAxes%d_0 s %s" % (device, n, digital),
+                            "%sDigitalAxes%d_1 s" % (device, n),
+                            "%sAnalogScale%d i 65536" % (device, n))
+
 
 def _parse_defaults():
     sections = []
-    for row in DEFAULTS_TEXT.strip().splitlines():
+    for row in _rows():
         if row.startswith("["):
             sections.append((row[1:-1].encode(), []))
             continue
@@ -183,7 +164,7 @@ ID, SECTION, EQUALS, COMMA, HEXNUM, DECNUM, STRING, END, ERROR = range(9)
 MARK = 0xFF
 
 
-def _wrap(n):
+def wrap(n):
     n &= 0xFFFFFFFF
     return n - (1 << 32) if n >= 1 << 31 else n
 
@@ -197,13 +178,7 @@ def _is_digit(c):
 
 
 def _hex_value(c):
-    if _is_digit(c):
-        return c - 48
-    if 65 <= c <= 70:
-        return c - 55
-    if 97 <= c <= 102:
-        return c - 87
-    return None
+    return int(chr(c), 16) if chr(c) in "0123456789ABCDEFabcdef" else None
 
 
 class Lexer:
@@ -226,7 +201,7 @@ class Lexer:
                 if h is not None:
                     value = value * 16 + h
                 self.i += 1
-            return ID, b[start:self.i], _wrap(value)
+            return ID, b[start:self.i], wrap(value)
         if _is_digit(c):
             if c == 48:
                 self.i += 1
@@ -236,12 +211,12 @@ class Lexer:
                     while _hex_value(b[self.i]) is not None:
                         value = value * 16 + _hex_value(b[self.i])
                         self.i += 1
-                return HEXNUM, b"", _wrap(value)
+                return HEXNUM, b"", wrap(value)
             value = 0
             while _is_digit(b[self.i]):
                 value = value * 10 + b[self.i] - 48
                 self.i += 1
-            return DECNUM, b"", _wrap(value)
+            return DECNUM, b"", wrap(value)
         if c in (34, 91):
             close = 34 if c == 34 else 93
             end = b.find(bytes([close]), self.i + 1)
@@ -253,12 +228,9 @@ class Lexer:
             text = b[self.i + 1:end]
             self.i = end + 1
             return (STRING if c == 34 else SECTION), text, 0
-        if c == 44:
+        if c in (44, 61):
             self.i += 1
-            return COMMA, b"", 0
-        if c == 61:
-            self.i += 1
-            return EQUALS, b"", 0
+            return (COMMA if c == 44 else EQUALS), b"", 0
         if c in (59, MARK):
             return END, b"", 0
         self.i += 1
@@ -281,8 +253,7 @@ def pieces(data):
     out, number, pos, starts = [], 0, 0, True
     while pos < len(data):
         lf = data.find(b"\n", pos)
-        end = len(data) if lf < 0 else lf + 1
-        end = min(end, pos + 258)
+        end = min(len(data) if lf < 0 else lf + 1, pos + 258)
         piece = data[pos:end]
         if starts:
             number += 1
@@ -320,22 +291,16 @@ def classify(piece):
         # makes it negative.
         sign, digit = lex.buf[lex.i - 1], lex.buf[lex.i]
         if sign == ord("-") and 49 <= digit <= 57:
-            return KEY, token, (INT, _wrap(-lex.next()[2]), b"", b"")
+            return KEY, token, (INT, wrap(-lex.next()[2]), b"", b"")
     return KEY, token, (0, 0, b"", b"")
 
 
 def find_section(tables, name):
-    for sec_name, entries in tables:
-        if sec_name.lower() == name.lower():
-            return sec_name, entries
-    return None
+    return next((section for section in tables if section[0].lower() == name.lower()), None)
 
 
 def find_key(entries, name):
-    for entry in entries:
-        if entry["name"].lower() == name[:31].lower():
-            return entry
-    return None
+    return next((e for e in entries if e["name"].lower() == name[:31].lower()), None)
 
 
 def copy_tables(tables):
