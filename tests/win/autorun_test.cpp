@@ -67,7 +67,7 @@ TEST_F(AutorunTest, InstalledTheShellStartsAfterTwoSecondsQuotedAndTheProgramEnd
   EXPECT_TRUE(form->Installed());
   EXPECT_TRUE(form->CountingDown());
   const DWORD opened = GetTickCount();
-  wt::PumpFor(1500);
+  wt::PumpFor(1500);  // shows that nothing starts before two seconds
   EXPECT_EQ(ShellLog(), "");
   EXPECT_FALSE(wt::QuitPosted());
 
@@ -93,7 +93,7 @@ TEST_F(AutorunTest, EscDuringTheCountdownEndsWithoutStartingTheShell) {
   ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Install.hwnd(), VK_ESCAPE));
   EXPECT_TRUE(wt::QuitPosted());
   EXPECT_FALSE(form->CountingDown());
-  wt::PumpFor(2500);
+  wt::PumpFor(2500);  // shows that the countdown starts nothing after Esc
   EXPECT_EQ(ShellLog(), "");
   EXPECT_EQ(EndAutorunRuns(), 1);
 }
@@ -101,7 +101,7 @@ TEST_F(AutorunTest, EscDuringTheCountdownEndsWithoutStartingTheShell) {
 TEST_F(AutorunTest, AKeyGoneWhenTheTimeIsUpStartsNothingAndTheNextTickTriesAgain) {
   ASSERT_TRUE(Open());
   key.present = false;
-  wt::PumpFor(2600);
+  wt::PumpFor(2600);  // shows that nothing starts when the time is up
   EXPECT_EQ(ShellLog(), "");
   EXPECT_FALSE(wt::QuitPosted());
   key.present = true;
@@ -166,7 +166,7 @@ TEST_F(AutorunTest, ExitByTheKeyboardEndsOnceAndStartsNothing) {
   EXPECT_TRUE(wt::QuitPosted());
   ASSERT_TRUE(wt::PressKeyOn(form->pictbttn_Exit.hwnd(), VK_ESCAPE));
   form->Close();
-  wt::PumpFor(300);
+  wt::PumpFor(300);  // shows that nothing ends a second time
   EXPECT_EQ(EndAutorunRuns(), 1);
   EXPECT_EQ(Log(L"Disc\\setup"), "");
 }

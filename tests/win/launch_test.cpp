@@ -115,7 +115,7 @@ TEST_F(LaunchTest, AGameInAFolderWithASpaceStartsByItsQuotedPath) {
   ASSERT_TRUE(WaitForStarts(1));
   const std::string game = wt::Utf8(install.Join(L"Program Files\\voltra.exe"));
   EXPECT_EQ(GameLog()[0]["commandline"], "\"" + game + "\"");
-  wt::PumpFor(500);
+  wt::PumpFor(500);  // shows that no second start follows
   EXPECT_EQ(GameLog().size(), 1u);
   EXPECT_TRUE(boxes.shown.empty());
   main.reset();
@@ -130,7 +130,7 @@ TEST_F(LaunchTest, ClicksWhileTheGameRunsStartNothingAndTheNextClickAfterItRaise
   sounds->log.clear();
   bar.pictbttn_Game.Click();
   bar.pictbttn_Help.Click();
-  wt::PumpFor(800);
+  wt::PumpFor(800);  // shows that the clicks start nothing
   EXPECT_EQ(GameLog().size(), 1u);
   EXPECT_TRUE(sounds->log.empty());
   EXPECT_EQ(Priority(), THREAD_PRIORITY_IDLE);

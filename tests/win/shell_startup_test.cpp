@@ -95,7 +95,7 @@ TEST_F(ShellTest, AMissingStartUpSoundIsReportedOnceAndTheStartGoesOn) {
 TEST_F(ShellTest, AnyArgumentStartsTheGameOnceAfterTheBarAndTheSounds) {
   argumentCount = 2;
   ASSERT_TRUE(StartShell());
-  wt::PumpFor(300);
+  wt::PumpFor(300);  // the posted start runs; shows that it runs once
   EXPECT_THAT(sounds->log,
               ElementsAre("loop KzR\\flag.wav", "detect", "config check",
                           "sync KzR\\swith.wav [bar]", "loop KzR\\logo.wav [bar]", "launch [bar]"));
@@ -105,7 +105,7 @@ TEST_F(ShellTest, EachButtonPlaysTheClickSoundsThenItsActionButNotWhileTheGameRu
   // Without arguments, the game waits for its click.
   ASSERT_TRUE(StartShell());
   ButtonBarForm& bar = main->ButtonBar();
-  wt::PumpFor(300);
+  wt::PumpFor(300);  // shows that without an argument nothing starts
   EXPECT_EQ(std::count(sounds->log.begin(), sounds->log.end(), "launch [bar]"), 0);
   sounds->log.clear();
   bar.pictbttn_Game.Click();

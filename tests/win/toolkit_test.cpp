@@ -139,13 +139,13 @@ TEST(TimerTest, FiresTheGivenNumberOfTimes) {
   timer.On<tk::Event::Timer>([&] { return ++fired, true; });
   timer.Start(10, 3);
   EXPECT_TRUE(wt::PumpUntil([&] { return !timer.Running(); }, 5000));
-  wt::PumpFor(100);
+  wt::PumpFor(100);  // shows that no fourth tick comes
   EXPECT_EQ(fired, 3);
   timer.Start(10);  // no count: until stopped
   EXPECT_TRUE(wt::PumpUntil([&] { return fired >= 8; }, 5000));
   timer.Stop();
   const int stopped = fired;
-  wt::PumpFor(100);
+  wt::PumpFor(100);  // shows that a stopped timer does not fire
   EXPECT_EQ(fired, stopped);
 }
 
