@@ -33,13 +33,7 @@ wait_autorun() {
 }
 # A started program comes up a second or more after autorun has ended: waits up to $2 seconds
 # for the log it writes.
-wait_file() {
-  for _ in $(seq $(($2 * 10))); do
-    grep -q "^priority_class=" "$1" 2>/dev/null && return 0  # the last line of a start
-    sleep 0.1
-  done
-  return 1
-}
+wait_file() { wait_until "$2" grep -qs "^priority_class=" "$1"; }  # the last line of a start
 field() { grep "^$2=" "$1" | tail -1 | cut -d= -f2- | tr -d '\r'; }
 
 case "$scenario" in

@@ -32,11 +32,17 @@ fail() {
   [ -z "$failed_shot" ] || import -window root -display "$DISPLAY" "$shot" 2>/dev/null || true
   exit 1
 }
-# Waits up to $2 seconds for the process $1 to end; fails when it is still there.
-wait_gone() {
-  for _ in $(seq $(($2 * 10))); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
-  ! kill -0 "$1" 2>/dev/null
+# Runs the command after $1 every 100 ms until it succeeds, for up to $1 seconds; fails when it
+# has not succeeded by then.
+wait_until() {
+  local limit=$1
+  shift
+  for _ in $(seq $((limit * 10))); do "$@" && return 0; sleep 0.1; done
+  "$@"
 }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+# Waits up to $2 seconds for the process $1 to end; fails when it is still there.
+wait_gone() { wait_until "$2" gone "$1"; }
 # Ends what a scenario started and removes its scratch folder, and what it made outside it,
 # $made_outside (trap end_scenario EXIT).
 made_outside=
