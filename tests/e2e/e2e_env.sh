@@ -106,13 +106,20 @@ press_key() {
   fi
   xdotool key "$key"
 }
+# Waits until item $1 of the shown setup page is in the state $2 (as `driver wait-page` prints
+# it, "text|checked|enabled"); otherwise fails with $3 and the state it has. One read is no
+# answer: the driver asks for an item's text with a 2 s limit, and under load a busy dialog
+# thread lets it run out, so that the item reads as empty.
+item_is() {
+  driver wait-page "$1" 15000 "$2" >/dev/null || fail "$3: $(driver wait-page "$1" 0)"
+}
 # On the open setup dialog, with the keyboard: Tab into the shown page, where item $1 takes the
 # focus; Right, after which item $2 is in the state $3 (as `driver wait-page` prints it); Esc;
 # then Yes to the save question. Each key goes once its window has the focus.
 tab_right_escape_save() {
   press_key Tab setup 101
   press_key Right page "$1"
-  driver wait-page "$2" 15000 "$3" >/dev/null || fail "after Right: $(driver wait-page "$2" 0)"
+  item_is "$2" "$3" "after Right"
   press_key Escape setup
   box=$(driver message-box 10000) || fail "no save question"
   [ "$box" = "|Конфигурация изменена. Сохранить изменения?" ] || fail "message box: $box"
