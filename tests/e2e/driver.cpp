@@ -62,10 +62,12 @@ std::string Utf8(const std::wstring& text) {
   return out;
 }
 
-std::wstring TextOf(HWND hwnd) {
+// A window's text; empty, and *answered false, when its thread has not answered within 2 s.
+std::wstring TextOf(HWND hwnd, bool* answered = nullptr) {
   wchar_t buffer[1024] = {};
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_BLOCK, 2000,
-                      nullptr);
+  const LRESULT sent = SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                                           SMTO_BLOCK, 2000, nullptr);
+  if (answered) *answered = sent != 0;
   return buffer;
 }
 
@@ -263,10 +265,16 @@ std::string SetupPage() {
   return text;
 }
 
+// An item's "text|checked|enabled"; nothing while its thread is too busy to answer in 2 s (an
+// edit box would read as empty, and a stopped thread would hold the check's question forever).
 std::string ItemState(HWND item) {
-  if (!item) return {};
-  const bool checked = ClassOf(item) == L"Button" && SendMessageW(item, BM_GETCHECK, 0, 0) == 1;
-  return Utf8(TextOf(item)) + (checked ? "|1|" : "|0|") + (IsWindowEnabled(item) ? "1" : "0");
+  bool answered = false;
+  const std::wstring text = item ? TextOf(item, &answered) : std::wstring();
+  DWORD_PTR check = 0;
+  if (answered && ClassOf(item) == L"Button")
+    answered = SendMessageTimeoutW(item, BM_GETCHECK, 0, 0, SMTO_BLOCK, 2000, &check) != 0;
+  if (!answered) return {};
+  return Utf8(text) + (check == BST_CHECKED ? "|1|" : "|0|") + (IsWindowEnabled(item) ? "1" : "0");
 }
 
 // The window that has the keyboard focus in the foreground window's thread.
