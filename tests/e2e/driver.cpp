@@ -268,8 +268,9 @@ std::string SetupPage() {
 // An item's "text|checked|enabled"; nothing while its thread is too busy to answer in 2 s (an
 // edit box would read as empty, and a stopped thread would hold the check's question forever).
 std::string ItemState(HWND item) {
+  if (!item) return {};
   bool answered = false;
-  const std::wstring text = item ? TextOf(item, &answered) : std::wstring();
+  const std::wstring text = TextOf(item, &answered);
   DWORD_PTR check = 0;
   if (answered && ClassOf(item) == L"Button")
     answered = SendMessageTimeoutW(item, BM_GETCHECK, 0, 0, SMTO_BLOCK, 2000, &check) != 0;
